@@ -1,0 +1,29 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD_DIR ?= build
+RUN_DIR   ?= $(BUILD_DIR)/run
+JOBS      ?= $(shell nproc)
+
+.PHONY: all deps configure build run test format clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@bash scripts/run-zicalc $(BUILD_DIR)/zicalc $(RUN_DIR)
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD_DIR)

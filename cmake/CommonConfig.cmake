@@ -1,0 +1,11 @@
+# Language level, warnings and Qt strictness shared by every target.
+add_library(zicalc_common INTERFACE)
+target_compile_features(zicalc_common INTERFACE cxx_std_20)
+target_compile_options(zicalc_common INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_definitions(zicalc_common INTERFACE
+  QT_NO_CAST_FROM_ASCII
+  QT_NO_CAST_TO_ASCII
+  QT_NO_CONTEXTLESS_CONNECT
+  QT_NO_URL_CAST_FROM_STRING
+  QT_DISABLE_DEPRECATED_UP_TO=0x060400)
+set(CMAKE_CXX_EXTENSIONS OFF)

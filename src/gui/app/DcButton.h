@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPushButton>
+
+#include "app/Rgb.h"
+
+namespace zicalc {
+
+// The push button of every window: caption, tooltip, background colour and enabled state that
+// code sets, and click / mouse-down / mouse-up signals that carry the element's index in its
+// control array (and, for down and up, the mouse button: 1 = left, 2 = right).
+class DcButton final : public QPushButton {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DcButton)
+
+public:
+    DcButton(const QString& objectName, const QString& caption, int index = 0, QWidget* parent = nullptr);
+
+    int index() const { return index_; }
+    void setBackgroundColour(Rgb colour);
+    Rgb backgroundColour() const { return background_; }
+
+signals:
+    void clickedIndex(int index);
+    void mouseDown(int button, int index);
+    void mouseUp(int button, int index);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void applyLook();
+
+    int index_;
+    Rgb background_{236, 233, 216};
+};
+
+}  // namespace zicalc

@@ -1,0 +1,206 @@
+#include "app/Form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "app/AboutPage.h"
+#include "app/DcButton.h"
+#include "app/Fonts.h"
+#include "app/OtherPage.h"
+#include "app/PageFrame.h"
+#include "app/QtBridge.h"
+#include "app/TrayIcon.h"
+#include "app/Warning.h"
+#include "app/Navigation.h"
+#include "calc/CharacterPage.h"
+#include "calc/GuildPage.h"
+#include "calc/TaskPage.h"
+#include "pets/PetPage.h"
+
+static void InitResources() { Q_INIT_RESOURCE(zicalc); }
+
+namespace zicalc {
+
+namespace {
+
+// Category captions, button index = page index.
+constexpr std::array<const char16_t*, kCategoryCount> kCaptions{u"角色", u"帮派", u"任务", u"召唤兽",
+                                                                  u"孩子", u"科举", u"其它", u"关于"};
+
+// The field that takes the focus after switching to a page (none on 孩子 and 关于).
+constexpr std::array<const char16_t*, kCategoryCount> kFirstField{u"Text1(0)",  u"Text5(0)", u"Text7(0)",
+                                                                    u"Text13(0)", nullptr,     u"Text17",
+                                                                    u"Text24",    nullptr};
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent), tray_(new TrayIcon(this))
+{
+    InitResources();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("zi多功能计算器v4.03"));
+    setWindowIcon(QIcon(QStringLiteral(":/zicalc/zicalc.png")));
+    setFont(DefaultFont());
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    frame1_ = new QFrame(this);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_->setFrameShape(QFrame::NoFrame);
+    outer->addWidget(frame1_);
+
+    auto* layout = new QVBoxLayout(frame1_);
+    layout->setContentsMargins(8, 8, 8, 8);  // 120 twips
+    layout->setSpacing(0);
+
+    auto* row = new QHBoxLayout();
+    row->setSpacing(0);
+    for (int i = 0; i < kCategoryCount; ++i) {
+        auto* b = new DcButton(QStringLiteral("Button0(%1)").arg(i), QString::fromUtf16(kCaptions[i]), i, frame1_);
+        b->setMinimumSize(65, 17);  // 975 × 255 twips
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setBackgroundColour(i == 0 ? colours::kSelectedCategory : colours::kCategory);
+        connect(b, &DcButton::clickedIndex, this, &Form1::onCategory);
+        buttons_[static_cast<std::size_t>(i)] = b;
+        row->addWidget(b);
+    }
+    row->addStretch(1);
+    layout->addLayout(row);
+
+    auto* stack = new QGridLayout();
+    pages_[0] = new CharacterPage(frame1_);
+    pages_[1] = new GuildPage(frame1_);
+    pages_[2] = new TaskPage(frame1_);
+    pages_[3] = new PetPage(frame1_);
+    pages_[4] = new PageFrame(4, frame1_);
+    pages_[5] = new PageFrame(5, frame1_);
+    pages_[6] = new OtherPage(frame1_);
+    pages_[7] = new AboutPage(frame1_);
+    for (int i = 8; i < 11; ++i) {
+        pages_[static_cast<std::size_t>(i)] = new PageFrame(i, frame1_);
+    }
+    for (PageFrame* p : pages_) {
+        stack->addWidget(p, 0, 0);
+        p->setVisible(p->index() == 0);
+    }
+    layout->addLayout(stack, 1);
+    currentCategory_ = 0;
+
+    connect(tray_, &TrayIcon::restoreRequested, this, &Form1::restoreFromTray);
+    // "关闭" ends the program through the closing sequence below.
+    connect(tray_, &TrayIcon::quitRequested, this, &QWidget::close);
+}
+
+Form1::~Form1() = default;
+
+bool Form1::bankPageShown() const
+{
+    return !pages_[8]->isHidden() || !pages_[9]->isHidden() || !pages_[10]->isHidden();
+}
+
+void Form1::onCategory(int index)
+{
+    CategoryState state;
+    state.current = currentCategory_;
+    state.bankPageShown = bankPageShown();
+    state.bankFileExists = index == kExamCategory && QFileInfo(QStringLiteral("test.dat")).isFile();
+    const CategoryDecision d = DecideCategorySwitch(index, state);
+    if (d.warning) {
+        ShowWarning(ToQ(*d.warning));
+    }
+    if (!d.switchTo) {
+        return;
+    }
+    const auto from = static_cast<std::size_t>(currentCategory_);
+    const auto to = static_cast<std::size_t>(*d.switchTo);
+    buttons_[from]->setBackgroundColour(colours::kCategory);
+    buttons_[to]->setBackgroundColour(colours::kSelectedCategory);
+    pages_[to]->setVisible(true);
+    pages_[from]->setVisible(false);
+    currentCategory_ = static_cast<std::int16_t>(to);
+    if (const char16_t* name = kFirstField[to]) {
+        if (auto* field = pages_[to]->findChild<QWidget*>(QString::fromUtf16(name))) {
+            field->setFocus(Qt::OtherFocusReason);
+        }
+    }
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized)) {
+        return;
+    }
+    // Without a notification area the window minimises as usual, so it is never out of reach.
+    if (!TrayIcon::available()) {
+        return;
+    }
+    tray_->show(windowIcon(), windowTitle());
+    // Hiding from inside the state change confuses some window managers; do it right after.
+    QMetaObject::invokeMethod(this, [this] {
+        if (windowState() & Qt::WindowMinimized) {
+            hide();
+        }
+    }, Qt::QueuedConnection);
+}
+
+void Form1::restoreFromTray()
+{
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    showNormal();
+    raise();
+    activateWindow();
+    tray_->hide();
+}
+
+void Form1::activateFromOutside(const QByteArray& activationToken)
+{
+    if (!activationToken.isEmpty()) {
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+    }
+    if (tray_->isShown() || isMinimized()) {
+        restoreFromTray();
+        return;
+    }
+    if (isHidden()) {
+        // A secondary window stands in for this one: that is the window the user was working in.
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w != this && w->isVisible() && w->windowType() != Qt::ToolTip && w->windowType() != Qt::Popup) {
+                w->showNormal();
+                w->raise();
+                w->activateWindow();
+                return;
+            }
+        }
+        restoreFromTray();
+        return;
+    }
+    raise();
+    activateWindow();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // The secondary windows go first, in their fixed order; closing is never cancelled.
+    static constexpr std::array<const char*, 10> kOrder{"Form18", "Form11", "Form10", "Form9", "Form8",
+                                                         "Form7",  "Form6",  "Form5",  "Form4", "Form2"};
+    const auto windows = QApplication::topLevelWidgets();
+    for (const char* name : kOrder) {
+        for (QWidget* w : windows) {
+            if (w != this && w->objectName() == QLatin1String(name)) {
+                w->close();
+            }
+        }
+    }
+    tray_->hide();
+    event->accept();
+    emit closed();
+}
+
+}  // namespace zicalc

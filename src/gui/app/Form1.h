@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class QFrame;
+
+namespace zicalc {
+
+class DcButton;
+class PageFrame;
+class TrayIcon;
+
+// The main window: eight category buttons over eleven overlapping page frames, of which one is
+// visible; minimising it puts it in the notification area when the desktop has one.
+class Form1 final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form1)
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    std::int16_t currentCategory() const { return currentCategory_; }
+    PageFrame* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+    TrayIcon* tray() const { return tray_; }
+
+    // What "计算器" in the tray menu does: back to normal size, visible, icon gone.
+    void restoreFromTray();
+    // A second start asked us to come to the front.
+    void activateFromOutside(const QByteArray& activationToken);
+
+signals:
+    // Emitted once the main window has closed; the program ends then.
+    void closed();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void onCategory(int index);
+    bool bankPageShown() const;
+
+    QFrame* frame1_;
+    std::array<DcButton*, 8> buttons_{};
+    std::array<PageFrame*, 11> pages_{};
+    std::int16_t currentCategory_ = 0;
+    TrayIcon* tray_;
+};
+
+}  // namespace zicalc

@@ -1,0 +1,17 @@
+#include "app/OtherPage.h"
+
+#include <QGridLayout>
+
+namespace zicalc {
+
+OtherPage::OtherPage(QWidget* parent) : PageFrame(6, parent)
+{
+    // Two columns of frames: scenes on the left, crafting and searches on the right, the buttons
+    // to the reference windows along the bottom row.
+    auto* grid = new QGridLayout(this);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(3, 1);
+}
+
+}  // namespace zicalc

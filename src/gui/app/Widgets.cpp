@@ -1,0 +1,73 @@
+#include "app/Widgets.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QFontMetrics>
+#include <QLineEdit>
+
+#include "app/QtBridge.h"
+#include "app/Warning.h"
+
+namespace zicalc {
+
+QLabel* MakeLabel(const QString& text, QWidget* parent, Rgb colour)
+{
+    auto* label = new QLabel(text, parent);
+    SetTextColour(label, colour);
+    return label;
+}
+
+QLabel* MakeNamedLabel(const QString& objectName, const QString& text, QWidget* parent, Rgb colour)
+{
+    auto* label = MakeLabel(text, parent, colour);
+    label->setObjectName(objectName);
+    return label;
+}
+
+QLineEdit* MakeResultLine(const QString& objectName, const QString& text, QWidget* parent)
+{
+    auto* line = new QLineEdit(text, parent);
+    line->setObjectName(objectName);
+    line->setReadOnly(true);
+    line->setFocusPolicy(Qt::ClickFocus);
+    return line;
+}
+
+QGroupBox* MakeFrame(const QString& objectName, const QString& caption, QWidget* parent)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(objectName);
+    return frame;
+}
+
+void FitDigits(QLineEdit* field, int digits)
+{
+    const QFontMetrics fm(field->font());
+    field->setFixedWidth(fm.horizontalAdvance(QLatin1Char('0')) * digits + 14);
+}
+
+void ApplyOutcome(const CalcOutcome& outcome, std::initializer_list<QWidget*> fields)
+{
+    std::size_t i = 0;
+    for (QWidget* w : fields) {
+        if (i >= outcome.fields.size()) {
+            break;
+        }
+        const FieldUpdate& u = outcome.fields[i++];
+        if (u.text) {
+            if (auto* line = qobject_cast<QLineEdit*>(w)) {
+                line->setText(ToQ(*u.text));
+            } else if (auto* label = qobject_cast<QLabel*>(w)) {
+                label->setText(ToQ(*u.text));
+            }
+        }
+        if (u.colour) {
+            SetTextColour(w, *u.colour);
+        }
+    }
+    if (outcome.warning) {
+        ShowWarning(ToQ(*outcome.warning));
+    }
+}
+
+}  // namespace zicalc

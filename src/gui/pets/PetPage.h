@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/PageFrame.h"
+
+namespace zicalc {
+
+// The 召唤兽 page, Frame2(3): growth rate, origin test and the pet encyclopedia.
+class PetPage final : public PageFrame {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PetPage)
+
+public:
+    explicit PetPage(QWidget* parent = nullptr);
+};
+
+}  // namespace zicalc

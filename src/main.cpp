@@ -1,0 +1,26 @@
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "app/Form1.h"
+#include "app/SingleInstance.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zicalc"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    // A second start brings the running one to the front and ends, showing nothing.
+    zicalc::SingleInstance instance(zicalc::SingleInstance::defaultDirectory());
+    if (!instance.becomePrimary()) {
+        instance.activatePrimary(qgetenv("XDG_ACTIVATION_TOKEN"));
+        return 0;
+    }
+
+    zicalc::Form1 w;
+    QObject::connect(&instance, &zicalc::SingleInstance::activationRequested, &w, &zicalc::Form1::activateFromOutside);
+    QObject::connect(&w, &zicalc::Form1::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    app.setQuitOnLastWindowClosed(false);
+    w.show();
+    return QApplication::exec();
+}

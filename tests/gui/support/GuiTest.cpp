@@ -1,0 +1,85 @@
+#include "GuiTest.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QWidget>
+
+namespace guitest {
+
+void TypeInto(QLineEdit* field, const QString& keys)
+{
+    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
+    QTest::keyClicks(field, keys);
+}
+
+void Enter(const QObject* root, const QString& name, const QString& keys)
+{
+    auto* field = Find<QLineEdit>(root, name);
+    field->setFocus(Qt::MouseFocusReason);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, keys);
+}
+
+void Click(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+}
+
+void Click(const QObject* root, const QString& name) { Click(Find<QAbstractButton>(root, name)); }
+
+zicalc::Rgb Colour(const QObject* root, const QString& name) { return zicalc::TextColour(Find<QWidget>(root, name)); }
+
+QStringList AnswerWarnings(const std::function<void()>& action)
+{
+    QStringList messages;
+    QTimer answerer;
+    answerer.setInterval(10);
+    QObject::connect(&answerer, &QTimer::timeout, [&messages] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal->objectName() != QLatin1String("Form9") || !modal->isVisible()) {
+            return;
+        }
+        messages << Find<QLabel>(modal, QStringLiteral("Label1"))->text();
+        Click(modal, QStringLiteral("Button1"));
+    });
+    answerer.start();
+    action();
+    answerer.stop();
+    return messages;
+}
+
+WarningRecorder::WarningRecorder()
+{
+    previous_ = zicalc::SetWarningSink([this](const QString& m) { messages << m; });
+}
+
+WarningRecorder::~WarningRecorder() { zicalc::SetWarningSink(std::move(previous_)); }
+
+ModalWatchdog::ModalWatchdog(int seconds) : limit_(seconds * 10)
+{
+    timer_.setInterval(100);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal != seen_) {
+            seen_ = modal;
+            ticks_ = 0;
+            return;
+        }
+        if (++ticks_ >= limit_) {
+            closed_ << modal->objectName() + QLatin1Char(':') + modal->windowTitle();
+            modal->close();
+            seen_ = nullptr;
+            ticks_ = 0;
+        }
+    });
+    timer_.start();
+}
+
+ModalWatchdog::~ModalWatchdog() { timer_.stop(); }
+
+TempWorkDir::TempWorkDir() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+
+TempWorkDir::~TempWorkDir() { QDir::setCurrent(previous_); }
+
+}  // namespace guitest
