@@ -8,6 +8,8 @@ namespace guitest {
 
 void TypeInto(QLineEdit* field, const QString& keys)
 {
+    // Enter the field afresh, as a click from elsewhere does: that is what selects its text.
+    field->clearFocus();
     QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
     QTest::keyClicks(field, keys);
 }

@@ -33,7 +33,7 @@ T* Find(const QObject* root, const QString& name)
 
 inline QString Text(const QObject* root, const QString& name) { return Find<QLineEdit>(root, name)->text(); }
 
-// Clicks into a field (which selects its text) and types `keys` there.
+// Clicks into a field from elsewhere (which selects its text) and types `keys` there.
 void TypeInto(QLineEdit* field, const QString& keys);
 // Replaces a field's text as a user would: click, type the new digits.
 void Enter(const QObject* root, const QString& name, const QString& keys);
