@@ -7,6 +7,7 @@
 #include "app/DcButton.h"
 #include "app/Form1.h"
 #include "app/PageFrame.h"
+#include "app/TrayIcon.h"
 
 using namespace guitest;
 namespace colours = zicalc::colours;
@@ -179,6 +180,18 @@ private slots:
         QCOMPARE(caption, u"警告框！"_qs);
         QCOMPARE(colour, QColor(255, 0, 0));
         QVERIFY(bold);
+    }
+
+    // Where the desktop has no notification area, minimising must not hide the window out of reach.
+    void minimiseWithoutTrayKeepsTheWindowReachable()
+    {
+        if (zicalc::TrayIcon::available()) {
+            QSKIP("this desktop has a notification area");
+        }
+        form_->showMinimized();
+        QTest::qWait(50);
+        QVERIFY(!form_->isHidden());
+        QVERIFY(!form_->tray()->isShown());
     }
 
     void closingEmitsClosed()

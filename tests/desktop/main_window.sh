@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The real program in a real X session (started by scripts/with-desktop): its window appears, a
+# second start ends at once and brings it back, minimising sends it to the notification area, a
+# double-click on the icon restores it, and the icon's "关闭" ends the program.
+set -uo pipefail
+zicalc=$1
+artifacts=$2
+mkdir -p "$artifacts"
+work=$(mktemp -d)
+cd "$work"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+main_windows() { xdotool search --onlyvisible --name 'zi多功能计算器' 2>/dev/null; }
+tray_icon() {
+  # The icon is a mapped window of zicalc's class whose name is just "zicalc" (the main window
+  # bears its caption).
+  local w
+  for w in $(xwininfo -root -tree 2>/dev/null | awk '/ "zicalc": \("zicalc" "zicalc"\)/ {print $1}'); do
+    xwininfo -id "$w" 2>/dev/null | grep -q 'IsViewable' && { echo "$w"; return; }
+  done
+}
+wait_for() {  # wait_for SECONDS COMMAND...: until the command succeeds
+  local limit=$(( $1 * 10 )); shift
+  for _ in $(seq 1 "$limit"); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+one_main_window() { [ "$(main_windows | wc -l)" -eq 1 ]; }
+no_main_window() { [ -z "$(main_windows)" ]; }
+icon_present() { [ -n "$(tray_icon)" ]; }
+icon_gone() { [ -z "$(tray_icon)" ]; }
+
+"$zicalc" &
+pid=$!
+trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
+
+wait_for 15 one_main_window || fail "the main window did not appear"
+wid=$(main_windows)
+sleep 0.5
+import -window "$wid" "$artifacts/main-window.png" || fail "could not take a screenshot"
+echo "screenshot: $artifacts/main-window.png"
+
+# A second start ends within 2 s with status 0 and opens nothing.
+start=$(date +%s%N)
+timeout 5 "$zicalc"
+status=$?
+elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
+[ "$status" -eq 0 ] || fail "second start exited with $status"
+[ "$elapsed_ms" -lt 2000 ] || fail "second start took ${elapsed_ms} ms"
+sleep 0.3
+one_main_window || fail "after a second start there are $(main_windows | wc -l) main windows"
+
+# Minimise: the window leaves the screen and the icon appears, with the caption as tip.
+xdotool windowminimize "$wid"
+wait_for 5 no_main_window || fail "the minimised window is still on screen"
+wait_for 5 icon_present || fail "no tray icon after minimising"
+
+# A second start while in the tray restores the window.
+timeout 5 "$zicalc" || fail "second start while in the tray failed"
+wait_for 5 one_main_window || fail "a second start did not restore the window from the tray"
+wait_for 5 icon_gone || fail "the tray icon stayed after restoring"
+
+# Minimise again, then a double-click on the icon restores.
+xdotool windowminimize "$(main_windows)"
+wait_for 5 icon_present || fail "no tray icon after the second minimise"
+wait_for 5 no_main_window || fail "the window did not leave the screen the second time"
+icon=$(tray_icon)
+eval "$(xdotool getwindowgeometry --shell "$icon")"
+xdotool mousemove --sync $((X + 8)) $((Y + 8)) click --repeat 2 --delay 60 1
+wait_for 5 one_main_window || fail "double-clicking the icon did not restore the window"
+wait_for 5 icon_gone || fail "the icon stayed after the double-click"
+
+# The icon's menu: "关闭" (its last item) ends the program.
+xdotool windowminimize "$(main_windows)"
+wait_for 5 icon_present || fail "no tray icon for the menu test"
+icon=$(tray_icon)
+eval "$(xdotool getwindowgeometry --shell "$icon")"
+xdotool mousemove --sync $((X + 8)) $((Y + 8)) click 3
+sleep 0.7
+xdotool key Up Return
+wait_for 5 bash -c "! kill -0 $pid 2>/dev/null" || fail "\"关闭\" in the tray menu did not end the program"
+wait "$pid"
+status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "desktop main window: all checks passed"
