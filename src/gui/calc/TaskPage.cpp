@@ -2,11 +2,16 @@
 
 #include <QVBoxLayout>
 
+#include "calc/SealingFrame.h"
+#include "calc/TaskFrames.h"
+
 namespace zicalc {
 
 TaskPage::TaskPage(QWidget* parent) : PageFrame(2, parent)
 {
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new TaskFrames(this));
+    layout->addWidget(new SealingFrame(this));
     layout->addStretch(1);
 }
 
