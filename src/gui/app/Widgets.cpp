@@ -48,6 +48,11 @@ void FitDigits(QLineEdit* field, int digits)
 
 void ApplyOutcome(const CalcOutcome& outcome, std::initializer_list<QWidget*> fields)
 {
+    ApplyOutcome(outcome, std::span<QWidget* const>(fields.begin(), fields.size()));
+}
+
+void ApplyOutcome(const CalcOutcome& outcome, std::span<QWidget* const> fields)
+{
     std::size_t i = 0;
     for (QWidget* w : fields) {
         if (i >= outcome.fields.size()) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <initializer_list>
+#include <span>
 
 #include "app/Outcome.h"
 #include "app/Rgb.h"
@@ -30,7 +31,8 @@ QGroupBox* MakeFrame(const QString& objectName, const QString& caption, QWidget*
 void FitDigits(QLineEdit* field, int digits);
 
 // Applies a calculator's decision: texts and colours to the result widgets (QLineEdit or QLabel,
-// in the order the calculator indexes its fields), then the warning, if any, through ShowWarning.
+// in the order the calculator indexes its fields; a control array can be passed as a span), then the warning, if any, through ShowWarning.
+void ApplyOutcome(const CalcOutcome& outcome, std::span<QWidget* const> fields);
 void ApplyOutcome(const CalcOutcome& outcome, std::initializer_list<QWidget*> fields);
 
 }  // namespace zicalc
