@@ -2,6 +2,8 @@
 
 #include <QGridLayout>
 
+#include "calc/CraftingFrame.h"
+
 namespace zicalc {
 
 OtherPage::OtherPage(QWidget* parent) : PageFrame(6, parent)
@@ -12,6 +14,7 @@ OtherPage::OtherPage(QWidget* parent) : PageFrame(6, parent)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(3, 1);
+    grid->addWidget(new CraftingFrame(this), 0, 1);
 }
 
 }  // namespace zicalc

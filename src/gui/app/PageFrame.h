@@ -12,6 +12,8 @@ class PageFrame : public QFrame {
 public:
     PageFrame(int index, QWidget* parent = nullptr);
     int index() const { return index_; }
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
 
 private:
     int index_;

@@ -3,6 +3,8 @@
 #include <QVBoxLayout>
 
 #include "calc/ExperienceFrames.h"
+#include "calc/MoneyCapFrame.h"
+#include "calc/SchoolSkillFrame.h"
 
 namespace zicalc {
 
@@ -10,6 +12,8 @@ CharacterPage::CharacterPage(QWidget* parent) : PageFrame(0, parent)
 {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new ExperienceFrames(this));
+    layout->addWidget(new SchoolSkillFrame(this));
+    layout->addWidget(new MoneyCapFrame(this));
     layout->addStretch(1);
 }
 

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "app/Outcome.h"
+
+namespace zicalc {
+
+// Item levels offered by Combo4, in list order.
+inline constexpr std::array<std::int16_t, 15> CraftingLevels{10, 20,  30,  40,  50,  60,  70, 80,
+                                                             90, 100, 110, 120, 130, 140, 150};
+
+// Strengthening stones an item needs, by its position in CraftingLevels.
+inline constexpr std::array<std::int16_t, 15> StrengtheningStones{1, 1, 2, 3, 5, 6, 9, 12, 16, 20, 24, 30, 30, 30, 30};
+
+// The frame "打造裁缝炼金熟练度": Combo4's text and list position (−1 when nothing is selected) in.
+// Fields: [0] minimum proficiency Label16(0), [1] stamina Label16(1), [2] money Label16(2),
+// [3] strengthening stones Label16(3).
+CalcOutcome CraftingNeeds(std::string_view levelText, int position);
+
+}  // namespace zicalc

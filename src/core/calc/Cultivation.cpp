@@ -1,0 +1,68 @@
+#include "calc/Cultivation.h"
+
+#include <optional>
+
+#include "app/Numeric.h"
+
+namespace zicalc {
+
+namespace {
+
+std::optional<int> Level(std::string_view text)
+{
+    const auto v = ParseInt16(text);
+    if (!v || *v < 0 || *v > kMaxCultivationLevel) {
+        return std::nullopt;
+    }
+    return *v;
+}
+
+}  // namespace
+
+CalcOutcome CultivationCost(std::string_view currentLevel, std::string_view currentExperience,
+                            std::string_view targetLevel, int moneyFactor)
+{
+    CalcOutcome out(8);
+    if (currentLevel.empty() || currentExperience.empty() || targetLevel.empty()) {
+        out.Warn("待输入项不能为空！");
+        return out;
+    }
+    const auto a = Level(currentLevel);
+    const auto b = Level(targetLevel);
+    const auto typed = ParseInt32(currentExperience);
+    if (!a || !b || !typed) {
+        out.Warn("等级1和2不能大于25！");
+        return out;
+    }
+    if (*a > *b) {
+        out.Warn("等级1不能大于等级2！");
+        return out;
+    }
+    if (*a == *b) {
+        for (std::size_t i = 2; i < 8; ++i) {
+            out.SetText(i, "0");
+        }
+        return out;
+    }
+    // Experience only counts in whole tens.
+    auto e = static_cast<std::int32_t>(FloorInt(*typed / 10.0) * 10);
+    std::int32_t needed = 0;
+    for (int i = *a; i < *b; ++i) {
+        needed += CultivationTable.at(static_cast<std::size_t>(i));
+    }
+    // Experience that would already fill the current level is not carried over.
+    if (e >= CultivationTable.at(static_cast<std::size_t>(*a))) {
+        e = 0;
+    }
+    needed -= e;
+    const double tens = needed / 10.0;
+    out.SetText(1, FormatInt(e));
+    out.SetText(3, FormatInt(needed));
+    out.SetText(4, FormatDouble(tens * moneyFactor));
+    out.SetText(5, FormatInt(*b * 150));
+    out.SetText(6, FormatDouble(tens * 5));
+    out.SetText(7, FormatInt(5 * *b + 20));
+    return out;
+}
+
+}  // namespace zicalc

@@ -1,0 +1,32 @@
+#include "calc/MoneyCap.h"
+
+#include "app/Numeric.h"
+#include "calc/Experience.h"
+
+namespace zicalc {
+
+double MoneyCap(double level)
+{
+    if (level <= 99) {
+        return 2000 * level * level + 10000;
+    }
+    return 20000000;
+}
+
+CalcOutcome MoneyCapOutcome(std::string_view level)
+{
+    CalcOutcome out(1);
+    if (level.empty()) {
+        out.Warn("待输入项不能为空！");
+        return out;
+    }
+    const auto l = ParseDouble(level);
+    if (!l || *l > kMaxCharacterLevel) {
+        out.Warn("输入等级不能大于155！");
+        return out;
+    }
+    out.SetText(0, FormatDouble(MoneyCap(*l)));
+    return out;
+}
+
+}  // namespace zicalc

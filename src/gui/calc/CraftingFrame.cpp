@@ -1,0 +1,60 @@
+#include "calc/CraftingFrame.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/QtBridge.h"
+#include "app/Widgets.h"
+#include "calc/Crafting.h"
+
+namespace zicalc {
+
+CraftingFrame::CraftingFrame(QWidget* parent) : QGroupBox(QStringLiteral("打造裁缝炼金熟练度"), parent)
+{
+    setObjectName(QStringLiteral("Frame9(6)"));
+    auto* layout = new QVBoxLayout(this);
+
+    combo4_ = new QComboBox(this);
+    combo4_->setObjectName(QStringLiteral("Combo4"));
+    combo4_->setEditable(false);
+    for (const std::int16_t level : CraftingLevels) {
+        combo4_->addItem(QString::number(level));
+    }
+    combo4_->setCurrentIndex(0);
+    connect(combo4_, &QComboBox::activated, this, &CraftingFrame::onLevelChosen);
+
+    // The value labels start with what a level-10 item needs.
+    const std::array<QString, 4> startUp{QStringLiteral("0"), QStringLiteral("50"), QStringLiteral("1000"),
+                                         QStringLiteral("1")};
+    for (int i = 0; i < 4; ++i) {
+        label16_[i] = MakeNamedLabel(QStringLiteral("Label16(%1)").arg(i), startUp[static_cast<std::size_t>(i)], this,
+                                     colours::kRed);
+    }
+
+    // [level] 级打造(裁缝/炼金)所需 / 熟练度最低 [p] 点,需要体力 [s] / 点,消耗金钱 [m] 两,强化则 /
+    // 需要强化石 [n] 块.
+    const auto line = [this, layout](std::initializer_list<QWidget*> widgets) {
+        auto* row = new QHBoxLayout();
+        for (QWidget* w : widgets) {
+            row->addWidget(w);
+        }
+        row->addStretch(1);
+        layout->addLayout(row);
+    };
+    line({combo4_, MakeLabel(QStringLiteral("级打造(裁缝/炼金)所需"), this)});
+    line({MakeLabel(QStringLiteral("熟练度最低"), this), label16_[0], MakeLabel(QStringLiteral("点,需要体力"), this),
+          label16_[1]});
+    line({MakeLabel(QStringLiteral("点,消耗金钱"), this), label16_[2], MakeLabel(QStringLiteral("两,强化则"), this)});
+    line({MakeLabel(QStringLiteral("需要强化石"), this), label16_[3], MakeLabel(QStringLiteral("块."), this)});
+    layout->addStretch(1);
+}
+
+void CraftingFrame::onLevelChosen()
+{
+    ApplyOutcome(CraftingNeeds(ToStd(combo4_->currentText()), combo4_->currentIndex()),
+                 {label16_[0], label16_[1], label16_[2], label16_[3]});
+}
+
+}  // namespace zicalc

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QComboBox;
+class QLabel;
+
+namespace zicalc {
+
+// The frame "打造裁缝炼金熟练度" (Frame9(6)) of the 其它 page: what crafting an item of a level
+// needs.
+class CraftingFrame final : public QGroupBox {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CraftingFrame)
+
+public:
+    explicit CraftingFrame(QWidget* parent = nullptr);
+
+private:
+    void onLevelChosen();
+
+    QComboBox* combo4_;
+    QLabel* label16_[4]{};
+};
+
+}  // namespace zicalc
