@@ -2,6 +2,8 @@
 
 #include <QGridLayout>
 
+#include "pets/PetFullExpFrame.h"
+
 namespace zicalc {
 
 OtherPage::OtherPage(QWidget* parent) : PageFrame(6, parent)
@@ -9,6 +11,7 @@ OtherPage::OtherPage(QWidget* parent) : PageFrame(6, parent)
     // Two columns of frames: scenes on the left, crafting and searches on the right, the buttons
     // to the reference windows along the bottom row.
     auto* grid = new QGridLayout(this);
+    grid->addWidget(new PetFullExpFrame(this), 0, 0);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(3, 1);
