@@ -3,6 +3,7 @@
 #include <QGridLayout>
 
 #include "calc/CraftingFrame.h"
+#include "pets/PetFullExpFrame.h"
 
 namespace zicalc {
 
@@ -11,10 +12,11 @@ OtherPage::OtherPage(QWidget* parent) : PageFrame(6, parent)
     // Two columns of frames: scenes on the left, crafting and searches on the right, the buttons
     // to the reference windows along the bottom row.
     auto* grid = new QGridLayout(this);
+    grid->addWidget(new PetFullExpFrame(this), 0, 0);
+    grid->addWidget(new CraftingFrame(this), 0, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(3, 1);
-    grid->addWidget(new CraftingFrame(this), 0, 1);
 }
 
 }  // namespace zicalc

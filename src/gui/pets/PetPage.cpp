@@ -1,12 +1,23 @@
 #include "pets/PetPage.h"
 
+#include <QHBoxLayout>
 #include <QVBoxLayout>
+
+#include "pets/GrowthRateFrame.h"
+#include "pets/OriginTestFrame.h"
+#include "pets/PetEncyclopediaFrame.h"
 
 namespace zicalc {
 
 PetPage::PetPage(QWidget* parent) : PageFrame(3, parent)
 {
     auto* layout = new QVBoxLayout(this);
+    // The two calculators side by side, the encyclopedia below them.
+    auto* top = new QHBoxLayout();
+    top->addWidget(new GrowthRateFrame(this));
+    top->addWidget(new OriginTestFrame(this));
+    layout->addLayout(top);
+    layout->addWidget(new PetEncyclopediaFrame(this));
     layout->addStretch(1);
 }
 

@@ -1,0 +1,77 @@
+#include "pets/OriginTestFrame.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/DcButton.h"
+#include "app/NumericField.h"
+#include "app/QtBridge.h"
+#include "app/Widgets.h"
+#include "pets/GrowthRate.h"
+
+namespace zicalc {
+
+OriginTestFrame::OriginTestFrame(QWidget* parent) : QWidget(parent)
+{
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* frame = MakeFrame(QStringLiteral("Frame7(1)"), QStringLiteral("宝宝判别"), this);
+    outer->addWidget(frame);
+    auto* grid = new QGridLayout(frame);
+
+    // 等级, the five points and 潜能, two label-field pairs to a row, then the verdict.
+    constexpr std::array<const char16_t*, 7> kCaptions{u"等级", u"体质", u"法力", u"力量", u"耐力", u"敏捷", u"潜能"};
+    for (int i = 0; i < 7; ++i) {
+        const int maxLength = i == 0 ? 3 : 4;
+        auto* f = new NumericField(QStringLiteral("Text15(%1)").arg(i), maxLength, QStringLiteral("0"), frame);
+        FitDigits(f, maxLength);
+        text15_[static_cast<std::size_t>(i)] = f;
+        const int row = i / 2;
+        const int column = 2 * (i % 2);
+        grid->addWidget(MakeLabel(QString::fromUtf16(kCaptions[static_cast<std::size_t>(i)]), frame), row, column,
+                        Qt::AlignRight);
+        grid->addWidget(f, row, column + 1);
+    }
+    grid->addWidget(MakeLabel(QStringLiteral("结果:"), frame), 4, 0, Qt::AlignRight);
+    verdict_ = MakeResultLine(QStringLiteral("Text15(7)"), QString(), frame);
+    SetTextColour(verdict_, colours::kRed);
+    verdict_->setMinimumWidth(verdict_->fontMetrics().horizontalAdvance(QStringLiteral("可能是合成的宝宝!")) + 14);
+    grid->addWidget(verdict_, 4, 1, 1, 3);
+
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch(1);
+    for (int i = 0; i < 2; ++i) {
+        auto* b = new DcButton(QStringLiteral("Button12(%1)").arg(i),
+                               i == 0 ? QStringLiteral("计算") : QStringLiteral("重设"), i, frame);
+        connect(b, &DcButton::clickedIndex, this, &OriginTestFrame::onButton12);
+        buttons->addWidget(b);
+    }
+    grid->addLayout(buttons, 5, 0, 1, 4);
+    grid->setRowStretch(6, 1);
+}
+
+void OriginTestFrame::onButton12(int index)
+{
+    if (index == 0) {
+        std::array<std::string, 7> texts;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            texts[i] = ToStd(text15_[i]->text());
+        }
+        std::array<std::string_view, 7> views;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            views[i] = texts[i];
+        }
+        ApplyOutcome(OriginTest(views), {verdict_});
+    } else {
+        for (auto* f : text15_) {
+            f->setText(QStringLiteral("0"));
+        }
+        verdict_->clear();
+    }
+    text15_[0]->focusAndSelect();
+}
+
+}  // namespace zicalc

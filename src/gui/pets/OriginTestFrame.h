@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QLineEdit;
+
+namespace zicalc {
+
+class NumericField;
+
+// The frame "宝宝判别" (Frame7(1)) of the 召唤兽 page: born baby, synthesised or wild, from the
+// level, the five attribute points and the unspent potential.
+class OriginTestFrame final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(OriginTestFrame)
+
+public:
+    explicit OriginTestFrame(QWidget* parent = nullptr);
+
+private:
+    void onButton12(int index);
+
+    std::array<NumericField*, 7> text15_{};
+    QLineEdit* verdict_ = nullptr;
+};
+
+}  // namespace zicalc

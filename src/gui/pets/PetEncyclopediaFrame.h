@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QComboBox;
+class QLineEdit;
+
+namespace zicalc {
+
+// The frame "其它" (Frame7(2)) of the 召唤兽 page: pick a pet by name (Combo1) and read its
+// catalogue record in Text16(0) … Text16(11).
+class PetEncyclopediaFrame final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PetEncyclopediaFrame)
+
+public:
+    explicit PetEncyclopediaFrame(QWidget* parent = nullptr);
+
+private:
+    void showChosenPet();
+
+    QComboBox* combo1_ = nullptr;
+    std::array<QLineEdit*, 12> text16_{};
+};
+
+}  // namespace zicalc
