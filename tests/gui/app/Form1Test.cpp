@@ -20,9 +20,7 @@ private slots:
     void init()
     {
         workDir_ = std::make_unique<TempWorkDir>();
-        form_ = std::make_unique<zicalc::Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        form_ = ShowMainWindow();
     }
     void cleanup()
     {

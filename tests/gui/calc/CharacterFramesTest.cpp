@@ -2,7 +2,6 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "CalcTestHelpers.h"
 #include "GuiTest.h"
 #include "app/Form1.h"
 
@@ -16,9 +15,7 @@ class CharacterFramesTest : public QObject {
 private slots:
     void init()
     {
-        form_ = std::make_unique<zicalc::Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        form_ = ShowMainWindow();
     }
     void cleanup() { form_.reset(); }
 

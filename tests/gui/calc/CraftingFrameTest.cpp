@@ -1,7 +1,7 @@
 #include <QLabel>
+#include <QComboBox>
 #include <QtTest>
 
-#include "CalcTestHelpers.h"
 #include "GuiTest.h"
 #include "app/Form1.h"
 
@@ -13,10 +13,7 @@ class CraftingFrameTest : public QObject {
 private slots:
     void init()
     {
-        form_ = std::make_unique<zicalc::Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        Click(form_.get(), QStringLiteral("Button0(6)"));
+        form_ = ShowMainWindow(6);
     }
     void cleanup() { form_.reset(); }
 

@@ -13,9 +13,7 @@ class ExperienceFramesTest : public QObject {
 private slots:
     void init()
     {
-        form_ = std::make_unique<zicalc::Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        form_ = ShowMainWindow();
     }
     void cleanup() { form_.reset(); }
 

@@ -1,7 +1,6 @@
 #include <QCheckBox>
 #include <QtTest>
 
-#include "CalcTestHelpers.h"
 #include "GuiTest.h"
 #include "calc/Form2.h"
 

@@ -3,7 +3,6 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "CalcTestHelpers.h"
 #include "GuiTest.h"
 #include "app/Form1.h"
 
@@ -17,10 +16,7 @@ class GuildFramesTest : public QObject {
 private slots:
     void init()
     {
-        form_ = std::make_unique<zicalc::Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        Click(form_.get(), QStringLiteral("Button0(1)"));
+        form_ = ShowMainWindow(1);
     }
     void cleanup() { form_.reset(); }
 

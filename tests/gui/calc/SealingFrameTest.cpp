@@ -23,10 +23,7 @@ class SealingFrameTest : public QObject {
 private slots:
     void init()
     {
-        form_ = std::make_unique<zicalc::Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        Click(form_.get(), QStringLiteral("Button0(2)"));
+        form_ = ShowMainWindow(2);
     }
     void cleanup() { form_.reset(); }
 

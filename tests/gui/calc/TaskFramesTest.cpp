@@ -12,10 +12,7 @@ class TaskFramesTest : public QObject {
 private slots:
     void init()
     {
-        form_ = std::make_unique<zicalc::Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        Click(form_.get(), QStringLiteral("Button0(2)"));
+        form_ = ShowMainWindow(2);
     }
     void cleanup() { form_.reset(); }
 

@@ -15,10 +15,7 @@ class PetFullExpFrameTest : public QObject {
 private slots:
     void init()
     {
-        form_ = std::make_unique<zicalc::Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        Click(form_.get(), QStringLiteral("Button0(6)"));
+        form_ = ShowMainWindow(6);
         QVERIFY(Find(form_.get(), QStringLiteral("Frame9(3)"))->isVisible());
         combo_ = Find<QComboBox>(form_.get(), QStringLiteral("Combo2"));
     }

@@ -24,10 +24,7 @@ class PetPageTest : public QObject {
 private slots:
     void init()
     {
-        form_ = std::make_unique<zicalc::Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        Click(form_.get(), QStringLiteral("Button0(3)"));
+        form_ = ShowMainWindow(3);
         QVERIFY(Find(form_.get(), QStringLiteral("Frame2(3)"))->isVisible());
         combo_ = Find<QComboBox>(form_.get(), QStringLiteral("Combo1"));
     }

@@ -1,10 +1,42 @@
 #include "GuiTest.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QWidget>
 
 namespace guitest {
+
+std::unique_ptr<zicalc::Form1> ShowMainWindow(int category)
+{
+    auto form = std::make_unique<zicalc::Form1>();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) {
+        qFatal("the main window was not exposed");
+    }
+    if (category != 0) {
+        Click(form.get(), QStringLiteral("Button0(%1)").arg(category));
+    }
+    return form;
+}
+
+void Choose(const QObject* root, const QString& name, const QString& item)
+{
+    auto* combo = Find<QComboBox>(root, name);
+    const int row = combo->findText(item);
+    QVERIFY2(row >= 0, qPrintable(name + QStringLiteral(" has no item ") + item));
+    QVERIFY2(combo->isEnabled(), qPrintable(name + QStringLiteral(" is disabled")));
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+    const QModelIndex index = view->model()->index(row, combo->modelColumn(), view->rootIndex());
+    view->setCurrentIndex(index);
+    QTest::keyClick(view, Qt::Key_Return);
+    QTRY_VERIFY(!view->window()->isVisible());
+}
+
+QStringList Words(const char* text) { return QString::fromUtf8(text).split(QLatin1Char(' ')); }
 
 void TypeInto(QLineEdit* field, const QString& keys)
 {

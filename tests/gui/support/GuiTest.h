@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/Form1.h"
 #include "app/QtBridge.h"
 #include "app/Rgb.h"
 #include "app/Warning.h"
@@ -32,6 +33,15 @@ T* Find(const QObject* root, const QString& name)
 }
 
 inline QString Text(const QObject* root, const QString& name) { return Find<QLineEdit>(root, name)->text(); }
+
+// The main window, shown and exposed, on the given category page (clicked as a user would).
+std::unique_ptr<zicalc::Form1> ShowMainWindow(int category = 0);
+
+// Picks an item of a drop-down list the way a user does: open the list, move to the line, Enter.
+void Choose(const QObject* root, const QString& name, const QString& item);
+
+// "0 90 3000" -> {"0", "90", "3000"}: expected texts of a row of fields, written compactly.
+QStringList Words(const char* text);
 
 // Clicks into a field from elsewhere (which selects its text) and types `keys` there.
 void TypeInto(QLineEdit* field, const QString& keys);
