@@ -7,7 +7,10 @@
 
 namespace zicalc {
 
-std::int64_t FloorInt(double x) { return static_cast<std::int64_t>(std::floor(x)); }
+std::int64_t FloorInt(double x)
+{
+    return static_cast<std::int64_t>(std::floor(x));
+}
 
 std::int64_t RoundHalfEven(double x)
 {
@@ -92,9 +95,15 @@ std::optional<T> ParseLeadingInteger(std::string_view text)
 
 }  // namespace
 
-std::string FormatDouble(double value) { return FormatSignificant(value, 15); }
+std::string FormatDouble(double value)
+{
+    return FormatSignificant(value, 15);
+}
 
-std::string FormatSingle(float value) { return FormatSignificant(static_cast<double>(value), 7); }
+std::string FormatSingle(float value)
+{
+    return FormatSignificant(static_cast<double>(value), 7);
+}
 
 std::string FormatFixed(double value, int decimals)
 {
@@ -103,11 +112,20 @@ std::string FormatFixed(double value, int decimals)
     return buf;
 }
 
-std::string FormatInt(std::int64_t value) { return std::to_string(value); }
+std::string FormatInt(std::int64_t value)
+{
+    return std::to_string(value);
+}
 
-std::optional<std::int16_t> ParseInt16(std::string_view text) { return ParseLeadingInteger<std::int16_t>(text); }
+std::optional<std::int16_t> ParseInt16(std::string_view text)
+{
+    return ParseLeadingInteger<std::int16_t>(text);
+}
 
-std::optional<std::int32_t> ParseInt32(std::string_view text) { return ParseLeadingInteger<std::int32_t>(text); }
+std::optional<std::int32_t> ParseInt32(std::string_view text)
+{
+    return ParseLeadingInteger<std::int32_t>(text);
+}
 
 std::optional<double> ParseDouble(std::string_view text)
 {

@@ -12,18 +12,21 @@
 #include "app/AboutPage.h"
 #include "app/DcButton.h"
 #include "app/Fonts.h"
+#include "app/Navigation.h"
 #include "app/OtherPage.h"
 #include "app/PageFrame.h"
 #include "app/QtBridge.h"
 #include "app/TrayIcon.h"
 #include "app/Warning.h"
-#include "app/Navigation.h"
 #include "calc/CharacterPage.h"
 #include "calc/GuildPage.h"
 #include "calc/TaskPage.h"
 #include "pets/PetPage.h"
 
-static void InitResources() { Q_INIT_RESOURCE(zicalc); }
+static void InitResources()
+{
+    Q_INIT_RESOURCE(zicalc);
+}
 
 namespace zicalc {
 
@@ -31,12 +34,11 @@ namespace {
 
 // Category captions, button index = page index.
 constexpr std::array<const char16_t*, kCategoryCount> kCaptions{u"角色", u"帮派", u"任务", u"召唤兽",
-                                                                  u"孩子", u"科举", u"其它", u"关于"};
+                                                                u"孩子", u"科举", u"其它", u"关于"};
 
 // The field that takes the focus after switching to a page (none on 孩子 and 关于).
-constexpr std::array<const char16_t*, kCategoryCount> kFirstField{u"Text1(0)",  u"Text5(0)", u"Text7(0)",
-                                                                    u"Text13(0)", nullptr,     u"Text17",
-                                                                    u"Text24",    nullptr};
+constexpr std::array<const char16_t*, kCategoryCount> kFirstField{u"Text1(0)", u"Text5(0)", u"Text7(0)", u"Text13(0)",
+                                                                  nullptr,     u"Text17",   u"Text24",   nullptr};
 
 }  // namespace
 
@@ -143,11 +145,14 @@ void Form1::changeEvent(QEvent* event)
     }
     tray_->show(windowIcon(), windowTitle());
     // Hiding from inside the state change confuses some window managers; do it right after.
-    QMetaObject::invokeMethod(this, [this] {
-        if (windowState() & Qt::WindowMinimized) {
-            hide();
-        }
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (windowState() & Qt::WindowMinimized) {
+                hide();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void Form1::restoreFromTray()
@@ -189,7 +194,7 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     // The secondary windows go first, in their fixed order; closing is never cancelled.
     static constexpr std::array<const char*, 10> kOrder{"Form18", "Form11", "Form10", "Form9", "Form8",
-                                                         "Form7",  "Form6",  "Form5",  "Form4", "Form2"};
+                                                        "Form7",  "Form6",  "Form5",  "Form4", "Form2"};
     const auto windows = QApplication::topLevelWidgets();
     for (const char* name : kOrder) {
         for (QWidget* w : windows) {

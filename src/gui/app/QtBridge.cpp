@@ -16,7 +16,10 @@ void SetTextColour(QWidget* widget, Rgb colour)
     widget->setPalette(p);
 }
 
-Rgb TextColour(const QWidget* widget) { return ToRgb(widget->palette().color(QPalette::Active, QPalette::Text)); }
+Rgb TextColour(const QWidget* widget)
+{
+    return ToRgb(widget->palette().color(QPalette::Active, QPalette::Text));
+}
 
 void SetBackgroundColour(QWidget* widget, Rgb colour)
 {

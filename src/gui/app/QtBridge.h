@@ -11,9 +11,18 @@ class QWidget;
 
 namespace zicalc {
 
-inline QString ToQ(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-inline std::string ToStd(const QString& text) { return text.toStdString(); }
-inline QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+inline QString ToQ(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+inline std::string ToStd(const QString& text)
+{
+    return text.toStdString();
+}
+inline QColor ToQColor(Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
+}
 inline Rgb ToRgb(const QColor& c)
 {
     return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),

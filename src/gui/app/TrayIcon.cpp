@@ -35,7 +35,10 @@ TrayIcon::~TrayIcon()
     delete menu_;
 }
 
-bool TrayIcon::available() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+bool TrayIcon::available()
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
 
 void TrayIcon::show(const QIcon& icon, const QString& tip)
 {
@@ -44,9 +47,15 @@ void TrayIcon::show(const QIcon& icon, const QString& tip)
     icon_->show();
 }
 
-void TrayIcon::hide() { icon_->hide(); }
+void TrayIcon::hide()
+{
+    icon_->hide();
+}
 
-bool TrayIcon::isShown() const { return icon_->isVisible(); }
+bool TrayIcon::isShown() const
+{
+    return icon_->isVisible();
+}
 
 QAction* TrayIcon::addItem(const QString& objectName, const QString& caption)
 {

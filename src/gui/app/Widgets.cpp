@@ -1,8 +1,8 @@
 #include "app/Widgets.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QFontMetrics>
 #include <QLineEdit>
 
 #include "app/QtBridge.h"

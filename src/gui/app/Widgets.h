@@ -18,8 +18,7 @@ namespace zicalc {
 QLabel* MakeLabel(const QString& text, QWidget* parent, Rgb colour = colours::kBlue);
 
 // A named label whose text code changes (value labels, captions that switch).
-QLabel* MakeNamedLabel(const QString& objectName, const QString& text, QWidget* parent,
-                       Rgb colour = colours::kBlue);
+QLabel* MakeNamedLabel(const QString& objectName, const QString& text, QWidget* parent, Rgb colour = colours::kBlue);
 
 // A read-only result line that takes no part in focus handling at all.
 QLineEdit* MakeResultLine(const QString& objectName, const QString& text, QWidget* parent);
@@ -31,7 +30,8 @@ QGroupBox* MakeFrame(const QString& objectName, const QString& caption, QWidget*
 void FitDigits(QLineEdit* field, int digits);
 
 // Applies a calculator's decision: texts and colours to the result widgets (QLineEdit or QLabel,
-// in the order the calculator indexes its fields; a control array can be passed as a span), then the warning, if any, through ShowWarning.
+// in the order the calculator indexes its fields; a control array can be passed as a span), then the warning, if any,
+// through ShowWarning.
 void ApplyOutcome(const CalcOutcome& outcome, std::span<QWidget* const> fields);
 void ApplyOutcome(const CalcOutcome& outcome, std::initializer_list<QWidget*> fields);
 

@@ -35,13 +35,16 @@ struct FormatCase {
 };
 
 class FormatDoubleCases : public testing::TestWithParam<FormatCase> {};
-TEST_P(FormatDoubleCases, PlainDecimal) { EXPECT_EQ(FormatDouble(GetParam().value), GetParam().text); }
+TEST_P(FormatDoubleCases, PlainDecimal)
+{
+    EXPECT_EQ(FormatDouble(GetParam().value), GetParam().text);
+}
 INSTANTIATE_TEST_SUITE_P(Values, FormatDoubleCases,
                          testing::Values(FormatCase{0, "0"}, FormatCase{20000000, "20000000"},
                                          FormatCase{19612000, "19612000"}, FormatCase{0.5, "0.5"},
                                          FormatCase{-12.25, "-12.25"}, FormatCase{1e20, "100000000000000000000"},
-                                         FormatCase{1.0 / 3, "0.333333333333333"},
-                                         FormatCase{0.1 + 0.2, "0.3"}, FormatCase{1e-7, "0.0000001"},
+                                         FormatCase{1.0 / 3, "0.333333333333333"}, FormatCase{0.1 + 0.2, "0.3"},
+                                         FormatCase{1e-7, "0.0000001"},
                                          FormatCase{123456789012345678.0, "123456789012346000"}));
 
 TEST(FormatSingle, SevenSignificantDigits)
@@ -77,15 +80,17 @@ struct ColourCase {
 };
 
 class MagnitudeColourCases : public testing::TestWithParam<ColourCase> {};
-TEST_P(MagnitudeColourCases, BandEdges) { EXPECT_EQ(MagnitudeColour(GetParam().value), GetParam().colour); }
-INSTANTIATE_TEST_SUITE_P(
-    Bands, MagnitudeColourCases,
-    testing::Values(ColourCase{std::numeric_limits<std::int32_t>::min(), colours::kBlack},
-                    ColourCase{-1, colours::kBlack}, ColourCase{99999, colours::kBlack},
-                    ColourCase{100000, colours::kGreen}, ColourCase{999999, colours::kGreen},
-                    ColourCase{1000000, colours::kBlue}, ColourCase{9999999, colours::kBlue},
-                    ColourCase{10000000, colours::kMagenta}, ColourCase{99999999, colours::kMagenta},
-                    ColourCase{100000000, colours::kRed},
-                    ColourCase{std::numeric_limits<std::int32_t>::max(), colours::kRed}));
+TEST_P(MagnitudeColourCases, BandEdges)
+{
+    EXPECT_EQ(MagnitudeColour(GetParam().value), GetParam().colour);
+}
+INSTANTIATE_TEST_SUITE_P(Bands, MagnitudeColourCases,
+                         testing::Values(ColourCase{std::numeric_limits<std::int32_t>::min(), colours::kBlack},
+                                         ColourCase{-1, colours::kBlack}, ColourCase{99999, colours::kBlack},
+                                         ColourCase{100000, colours::kGreen}, ColourCase{999999, colours::kGreen},
+                                         ColourCase{1000000, colours::kBlue}, ColourCase{9999999, colours::kBlue},
+                                         ColourCase{10000000, colours::kMagenta},
+                                         ColourCase{99999999, colours::kMagenta}, ColourCase{100000000, colours::kRed},
+                                         ColourCase{std::numeric_limits<std::int32_t>::max(), colours::kRed}));
 
 }  // namespace

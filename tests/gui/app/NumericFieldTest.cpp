@@ -36,11 +36,15 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("letters dropped") << "12a3" << "123";
-        QTest::newRow("minus dropped") << "-5" << "5";
-        QTest::newRow("point dropped") << "1.5" << "15";
+        QTest::newRow("letters dropped") << "12a3"
+                                         << "123";
+        QTest::newRow("minus dropped") << "-5"
+                                       << "5";
+        QTest::newRow("point dropped") << "1.5"
+                                       << "15";
         QTest::newRow("space dropped") << QStringLiteral("1 3") << "13";
-        QTest::newRow("max length holds") << "98765" << "987";
+        QTest::newRow("max length holds") << "98765"
+                                          << "987";
     }
     void typedKeysAreFiltered()
     {

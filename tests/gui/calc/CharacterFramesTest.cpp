@@ -13,10 +13,7 @@ class CharacterFramesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        form_ = ShowMainWindow();
-    }
+    void init() { form_ = ShowMainWindow(); }
     void cleanup() { form_.reset(); }
 
     void schoolSkills_data()

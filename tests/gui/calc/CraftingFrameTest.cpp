@@ -1,5 +1,5 @@
-#include <QLabel>
 #include <QComboBox>
+#include <QLabel>
 #include <QtTest>
 
 #include "GuiTest.h"
@@ -11,10 +11,7 @@ class CraftingFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        form_ = ShowMainWindow(6);
-    }
+    void init() { form_ = ShowMainWindow(6); }
     void cleanup() { form_.reset(); }
 
     void startsWithLevelTen()

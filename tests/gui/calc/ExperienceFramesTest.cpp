@@ -11,10 +11,7 @@ class ExperienceFramesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        form_ = ShowMainWindow();
-    }
+    void init() { form_ = ShowMainWindow(); }
     void cleanup() { form_.reset(); }
 
     void levelToExperience_data()
@@ -23,9 +20,15 @@ private slots:
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("result");
         QTest::addColumn<QColor>("colour");
-        QTest::newRow("1 to 2") << "1" << "2" << "110" << QColor(0, 0, 0);
-        QTest::newRow("0 to 155") << "0" << "155" << "1275795023" << QColor(255, 0, 0);
-        QTest::newRow("equal") << "20" << "20" << "0" << QColor(0, 0, 0);
+        QTest::newRow("1 to 2") << "1"
+                                << "2"
+                                << "110" << QColor(0, 0, 0);
+        QTest::newRow("0 to 155") << "0"
+                                  << "155"
+                                  << "1275795023" << QColor(255, 0, 0);
+        QTest::newRow("equal") << "20"
+                               << "20"
+                               << "0" << QColor(0, 0, 0);
     }
     void levelToExperience()
     {

@@ -14,10 +14,7 @@ class GuildFramesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        form_ = ShowMainWindow(1);
-    }
+    void init() { form_ = ShowMainWindow(1); }
     void cleanup() { form_.reset(); }
 
     void switchingToThePageFocusesTheFirstField()

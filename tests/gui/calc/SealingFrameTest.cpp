@@ -21,10 +21,7 @@ class SealingFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        form_ = ShowMainWindow(2);
-    }
+    void init() { form_ = ShowMainWindow(2); }
     void cleanup() { form_.reset(); }
 
     void startsAtTheLevelZeroState()

@@ -10,10 +10,7 @@ class TaskFramesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        form_ = ShowMainWindow(2);
-    }
+    void init() { form_ = ShowMainWindow(2); }
     void cleanup() { form_.reset(); }
 
     void switchingToThePageFocusesTheGuildLevel()

@@ -36,7 +36,10 @@ void Choose(const QObject* root, const QString& name, const QString& item)
     QTRY_VERIFY(!view->window()->isVisible());
 }
 
-QStringList Words(const char* text) { return QString::fromUtf8(text).split(QLatin1Char(' ')); }
+QStringList Words(const char* text)
+{
+    return QString::fromUtf8(text).split(QLatin1Char(' '));
+}
 
 void TypeInto(QLineEdit* field, const QString& keys)
 {
@@ -60,9 +63,15 @@ void Click(QAbstractButton* button)
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
 }
 
-void Click(const QObject* root, const QString& name) { Click(Find<QAbstractButton>(root, name)); }
+void Click(const QObject* root, const QString& name)
+{
+    Click(Find<QAbstractButton>(root, name));
+}
 
-zicalc::Rgb Colour(const QObject* root, const QString& name) { return zicalc::TextColour(Find<QWidget>(root, name)); }
+zicalc::Rgb Colour(const QObject* root, const QString& name)
+{
+    return zicalc::TextColour(Find<QWidget>(root, name));
+}
 
 QStringList AnswerWarnings(const std::function<void()>& action)
 {
@@ -88,7 +97,10 @@ WarningRecorder::WarningRecorder()
     previous_ = zicalc::SetWarningSink([this](const QString& m) { messages << m; });
 }
 
-WarningRecorder::~WarningRecorder() { zicalc::SetWarningSink(std::move(previous_)); }
+WarningRecorder::~WarningRecorder()
+{
+    zicalc::SetWarningSink(std::move(previous_));
+}
 
 ModalWatchdog::ModalWatchdog(int seconds) : limit_(seconds * 10)
 {
@@ -110,10 +122,19 @@ ModalWatchdog::ModalWatchdog(int seconds) : limit_(seconds * 10)
     timer_.start();
 }
 
-ModalWatchdog::~ModalWatchdog() { timer_.stop(); }
+ModalWatchdog::~ModalWatchdog()
+{
+    timer_.stop();
+}
 
-TempWorkDir::TempWorkDir() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+TempWorkDir::TempWorkDir() : previous_(QDir::currentPath())
+{
+    QDir::setCurrent(dir_.path());
+}
 
-TempWorkDir::~TempWorkDir() { QDir::setCurrent(previous_); }
+TempWorkDir::~TempWorkDir()
+{
+    QDir::setCurrent(previous_);
+}
 
 }  // namespace guitest

@@ -32,7 +32,10 @@ T* Find(const QObject* root, const QString& name)
     return found;
 }
 
-inline QString Text(const QObject* root, const QString& name) { return Find<QLineEdit>(root, name)->text(); }
+inline QString Text(const QObject* root, const QString& name)
+{
+    return Find<QLineEdit>(root, name)->text();
+}
 
 // The main window, shown and exposed, on the given category page (clicked as a user would).
 std::unique_ptr<zicalc::Form1> ShowMainWindow(int category = 0);
