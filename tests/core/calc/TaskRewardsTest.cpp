@@ -114,6 +114,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ChainCase{"ReversedRings", "60", "5", "4", std::nullopt, "环数1不能大于环数2！"},
                     ChainCase{"Ring0", "60", "0", "4", std::nullopt, "环数要在1到300之间！"},
                     ChainCase{"Ring301", "60", "1", "301", std::nullopt, "环数要在1到300之间！"},
+                    // A ring out of range is reported before the reversed order.
+                    ChainCase{"SecondRing0", "60", "5", "0", std::nullopt, "环数要在1到300之间！"},
+                    ChainCase{"FirstRing301", "60", "301", "300", std::nullopt, "环数要在1到300之间！"},
                     ChainCase{"Level59", "59", "1", "300", std::nullopt, "等级要在60到155之间！"},
                     ChainCase{"Level59WithBadRings", "59", "0", "301", std::nullopt, "等级要在60到155之间！"},
                     ChainCase{"Level156WithReversedRings", "156", "5", "4", std::nullopt, "等级要在60到155之间！"},
