@@ -20,6 +20,8 @@ private slots:
         // The tooltip keeps its old wording although the check is 11 … 155.
         QCOMPARE(Find<QWidget>(form_.get(), QStringLiteral("Button7(0)"))->toolTip(),
                  QStringLiteral("角色等级输入20-155级"));
+        QCOMPARE(Find<QWidget>(form_.get(), QStringLiteral("Button8(0)"))->toolTip(),
+                 QStringLiteral("角色等级60-155,环数1-300环"));
     }
 
     void guildTasks()
@@ -44,16 +46,40 @@ private slots:
         QCOMPARE(form_->focusWidget()->objectName(), QStringLiteral("Text7(0)"));
     }
 
-    // Clicking a result element selects its own text, not the level's.
+    // Clicking a result element selects its own text, not the level's; Tab never stops there.
+    void clickingAResultSelectsItsText_data()
+    {
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QString>("levelText");
+        QTest::addColumn<QString>("compute");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("玄武") << "Text7(0)"
+                              << "155"
+                              << "Button7(0)"
+                              << "Text7(2)"
+                              << "96425";
+        QTest::newRow("门派 money") << "Text9(0)"
+                                    << "100"
+                                    << "Button9(0)"
+                                    << "Text9(2)"
+                                    << "388000";
+    }
     void clickingAResultSelectsItsText()
     {
-        Enter(form_.get(), QStringLiteral("Text7(0)"), QStringLiteral("155"));
-        Click(form_.get(), QStringLiteral("Button7(0)"));
-        auto* result = Find<QLineEdit>(form_.get(), QStringLiteral("Text7(2)"));
-        QTest::mouseClick(result, Qt::LeftButton, Qt::NoModifier, result->rect().center());
-        QCOMPARE(form_->focusWidget(), result);
-        QCOMPARE(result->selectedText(), QStringLiteral("96425"));
-        QVERIFY(result->isReadOnly());
+        QFETCH(QString, level);
+        QFETCH(QString, levelText);
+        QFETCH(QString, compute);
+        QFETCH(QString, result);
+        QFETCH(QString, expected);
+        Enter(form_.get(), level, levelText);
+        Click(form_.get(), compute);
+        auto* field = Find<QLineEdit>(form_.get(), result);
+        QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
+        QCOMPARE(form_->focusWidget(), field);
+        QCOMPARE(field->selectedText(), expected);
+        QVERIFY(field->isReadOnly());
+        QVERIFY(!(field->focusPolicy() & Qt::TabFocus));
     }
 
     void schoolTask_data()
