@@ -36,7 +36,10 @@ OriginTestFrame::OriginTestFrame(QWidget* parent) : QWidget(parent)
         grid->addWidget(f, row, column + 1);
     }
     grid->addWidget(MakeLabel(QStringLiteral("结果:"), frame), 4, 0, Qt::AlignRight);
-    verdict_ = MakeResultLine(QStringLiteral("Text15(7)"), QString(), frame);
+    // The verdict is an element of the same field array, so a click selects it like an input;
+    // its length is not capped at four digits.
+    verdict_ = new NumericField(QStringLiteral("Text15(7)"), 32767, QString(), frame);
+    verdict_->makeResult();
     SetTextColour(verdict_, colours::kRed);
     verdict_->setMinimumWidth(verdict_->fontMetrics().horizontalAdvance(QStringLiteral("可能是合成的宝宝!")) + 14);
     grid->addWidget(verdict_, 4, 1, 1, 3);

@@ -3,8 +3,6 @@
 #include <QWidget>
 #include <array>
 
-class QLineEdit;
-
 namespace zicalc {
 
 class NumericField;
@@ -22,7 +20,7 @@ private:
     void onButton12(int index);
 
     std::array<NumericField*, 7> text15_{};
-    QLineEdit* verdict_ = nullptr;
+    NumericField* verdict_ = nullptr;  // Text15(7), the array's result element
 };
 
 }  // namespace zicalc

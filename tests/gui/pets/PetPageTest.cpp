@@ -220,6 +220,12 @@ private slots:
         QCOMPARE(Text(form_.get(), QStringLiteral("Text15(7)")), verdict);
         QCOMPARE(Colour(form_.get(), QStringLiteral("Text15(7)")), colours::kRed);
         QCOMPARE(focusName(), QStringLiteral("Text15(0)"));
+
+        // The verdict belongs to the same field array: a click into it selects the whole verdict.
+        auto* result = Find<QLineEdit>(form_.get(), QStringLiteral("Text15(7)"));
+        QTest::mouseClick(result, Qt::LeftButton, Qt::NoModifier, QPoint(4, result->height() / 2));
+        QCOMPARE(focusName(), QStringLiteral("Text15(7)"));
+        QCOMPARE(result->selectedText(), verdict);
     }
 
     // Potential above 5 × level fails through the real box and the verdict stays; reset clears.
