@@ -57,17 +57,7 @@ private slots:
     void choosingByMouseShowsTheScene()
     {
         QFETCH(QString, level);
-        const int index = combo_->findText(level);
-        QVERIFY(index >= 0);
-        QTest::mouseClick(combo_, Qt::LeftButton);
-        QAbstractItemView* view = combo_->view();
-        QTRY_VERIFY(view->isVisible());
-        const QModelIndex item = view->model()->index(index, 0);
-        view->scrollTo(item, QAbstractItemView::PositionAtCenter);
-        const QPoint at(view->viewport()->width() / 2, view->visualRect(item).center().y());
-        QTest::mouseMove(view->viewport(), at);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-        QTRY_VERIFY(!view->isVisible());
+        ChooseByMouse(form_.get(), combo_->objectName(), level);
         QFETCH(QString, scene);
         QFETCH(QString, experience);
         QCOMPARE(label(QStringLiteral("Label14(0)")), scene);

@@ -36,6 +36,22 @@ void Choose(const QObject* root, const QString& name, const QString& item)
     QTRY_VERIFY(!view->window()->isVisible());
 }
 
+void ChooseByMouse(const QObject* root, const QString& name, const QString& item)
+{
+    auto* combo = Find<QComboBox>(root, name);
+    const int row = combo->findText(item);
+    QVERIFY2(row >= 0, qPrintable(name + QStringLiteral(" has no item ") + item));
+    QTest::mouseClick(combo, Qt::LeftButton);
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex index = view->model()->index(row, combo->modelColumn(), view->rootIndex());
+    view->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    const QPoint at(view->viewport()->width() / 2, view->visualRect(index).center().y());
+    QTest::mouseMove(view->viewport(), at);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTRY_VERIFY(!view->isVisible());
+}
+
 QStringList Words(const char* text)
 {
     return QString::fromUtf8(text).split(QLatin1Char(' '));

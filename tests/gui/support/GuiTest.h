@@ -43,6 +43,9 @@ std::unique_ptr<zicalc::Form1> ShowMainWindow(int category = 0);
 // Picks an item of a drop-down list the way a user does: open the list, move to the line, Enter.
 void Choose(const QObject* root, const QString& name, const QString& item);
 
+// The same with the mouse: click the list open, then click the item's line.
+void ChooseByMouse(const QObject* root, const QString& name, const QString& item);
+
 // "0 90 3000" -> {"0", "90", "3000"}: expected texts of a row of fields, written compactly.
 QStringList Words(const char* text);
 
