@@ -19,8 +19,10 @@ MoneyCapFrame::MoneyCapFrame(QWidget* parent) : QGroupBox(QStringLiteral("携带
     text4_[0] = new NumericField(QStringLiteral("Text4(0)"), 3, QStringLiteral("0"), this);
     row->addWidget(text4_[0]);
     row->addWidget(MakeLabel(QStringLiteral("级,可携带金钱上限为："), this));
+    // The cap is not locked like the other results: the user may type over it (digits only), but
+    // Tab and Enter pass it by.
     text4_[1] = new NumericField(QStringLiteral("Text4(1)"), 8, QStringLiteral("10000"), this);
-    text4_[1]->makeResult();
+    text4_[1]->setFocusPolicy(Qt::ClickFocus);
     row->addWidget(text4_[1]);
     row->addWidget(MakeLabel(QStringLiteral("两."), this));
     row->addStretch(1);

@@ -137,6 +137,20 @@ TEST(DetailedSkillCost, LevelAbove160StopsTheRowsFromThereOn)
     EXPECT_EQ(out.total.money, kTenMoney + 6);
 }
 
+// A reversed row above the stop is unchecked; one below it is never looked at and stays checked.
+TEST(DetailedSkillCost, OnlyRowsBeforeTheStopAreUnchecked)
+{
+    DetailRows rows;
+    rows.from = {"5", "0", "0", "0", "9", "0", "0"};
+    rows.to = {"1", "10", "0", "170", "1", "0", "0"};
+    const DetailOutcome out = rows.Run();
+    EXPECT_EQ(out.warning, "等级均不能大于160！");
+    EXPECT_EQ(out.checked, (std::array<bool, kDetailRows>{false, true, true, true, true, true, true}));
+    EXPECT_EQ(out.count, 6);
+    EXPECT_EQ(out.total.experience, kTenExperience);
+    EXPECT_EQ(out.total.money, kTenMoney);
+}
+
 TEST(DetailedSkillCost, UncheckedRowShowsItsCostOutsideTheTotals)
 {
     DetailRows rows;

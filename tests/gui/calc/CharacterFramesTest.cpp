@@ -154,6 +154,19 @@ private slots:
         QCOMPARE(Text(form_.get(), QStringLiteral("Text4(1)")), QStringLiteral("10000"));
     }
 
+    // The cap field is not locked: a click lets the user type digits over it, yet Enter in the level
+    // field passes it by, and the next calculation writes over what was typed.
+    void moneyCapFieldTakesTypingButNoTabStop()
+    {
+        Enter(form_.get(), QStringLiteral("Text4(0)"), QStringLiteral("1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(QApplication::focusWidget()->objectName() != QLatin1String("Text4(1)"));
+        TypeInto(Find<QLineEdit>(form_.get(), QStringLiteral("Text4(1)")), QStringLiteral("12a3"));
+        QCOMPARE(Text(form_.get(), QStringLiteral("Text4(1)")), QStringLiteral("123"));
+        Click(form_.get(), QStringLiteral("Button4(0)"));
+        QCOMPARE(Text(form_.get(), QStringLiteral("Text4(1)")), QStringLiteral("12000"));
+    }
+
 private:
     std::unique_ptr<zicalc::Form1> form_;
 };
