@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace zicalc {
@@ -37,17 +36,23 @@ std::string FormatSignificant(double value, int digits)
     if (value == 0.0) {
         return "0";
     }
+    // std::to_chars never looks at the C locale (which the GUI sets to the user's), so a comma
+    // locale cannot turn "0.5" into "0,5".
     char buf[64];
-    // d.ddddde±XX: the mantissa digits and the decimal exponent after rounding.
-    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, value);
-    std::string text(buf);
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+    std::string text(buf, res.ptr);
     const bool negative = text.front() == '-';
     if (negative) {
         text.erase(0, 1);
     }
     const auto ePos = text.find('e');
     std::string mantissa = text.substr(0, ePos);
-    const int exponent = std::stoi(text.substr(ePos + 1));
+    int exponent = 0;
+    const char* expBegin = text.data() + ePos + 1;
+    if (*expBegin == '+') {
+        ++expBegin;
+    }
+    std::from_chars(expBegin, text.data() + text.size(), exponent);
     std::string digitsOnly;
     for (char c : mantissa) {
         if (c != '.') {
@@ -71,23 +76,33 @@ std::string FormatSignificant(double value, int digits)
     return negative ? "-" + out : out;
 }
 
-template <typename T>
-std::optional<T> ParseLeadingInteger(std::string_view text)
+// The text without surrounding blanks.
+std::string_view Trimmed(std::string_view text)
 {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
     }
-    size_t j = i;
-    while (j < text.size() && text[j] >= '0' && text[j] <= '9') {
-        ++j;
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.remove_suffix(1);
     }
-    if (j == i) {
+    return text;
+}
+
+template <typename T>
+std::optional<T> ParseDigits(std::string_view text)
+{
+    text = Trimmed(text);
+    if (text.empty()) {
         return std::nullopt;
     }
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+    }
     T value{};
-    const auto [ptr, ec] = std::from_chars(text.data() + i, text.data() + j, value);
-    if (ec != std::errc{} || ptr != text.data() + j) {
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || ptr != text.data() + text.size()) {
         return std::nullopt;
     }
     return value;
@@ -107,9 +122,9 @@ std::string FormatSingle(float value)
 
 std::string FormatFixed(double value, int decimals)
 {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-    return buf;
+    char buf[400];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    return std::string(buf, res.ptr);
 }
 
 std::string FormatInt(std::int64_t value)
@@ -119,21 +134,47 @@ std::string FormatInt(std::int64_t value)
 
 std::optional<std::int16_t> ParseInt16(std::string_view text)
 {
-    return ParseLeadingInteger<std::int16_t>(text);
+    return ParseDigits<std::int16_t>(text);
 }
 
 std::optional<std::int32_t> ParseInt32(std::string_view text)
 {
-    return ParseLeadingInteger<std::int32_t>(text);
+    return ParseDigits<std::int32_t>(text);
 }
 
 std::optional<double> ParseDouble(std::string_view text)
 {
-    const auto whole = ParseLeadingInteger<std::int64_t>(text);
-    if (!whole) {
+    // Digits with at most one decimal point, nothing else.
+    text = Trimmed(text);
+    int points = 0;
+    int digits = 0;
+    for (char c : text) {
+        if (c == '.') {
+            ++points;
+        } else if (c >= '0' && c <= '9') {
+            ++digits;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || points > 1) {
         return std::nullopt;
     }
-    return static_cast<double>(*whole);
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (ec != std::errc{} || ptr != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> ParseLevel(std::string_view text, int max)
+{
+    const auto v = ParseInt16(text);
+    if (!v || *v < 0 || *v > max) {
+        return std::nullopt;
+    }
+    return *v;
 }
 
 }  // namespace zicalc

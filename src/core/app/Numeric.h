@@ -26,12 +26,16 @@ std::string FormatFixed(double value, int decimals);
 // Whole numbers as plain decimal text.
 std::string FormatInt(std::int64_t value);
 
-// A field text read as a number the way the calculators read their inputs: the leading run of
-// ASCII digits (after optional blanks) as a signed 16-bit, 32-bit or double value. Typed input is
-// digits only; anything pasted that is not a number reads as nullopt, and a value beyond the
-// target width reads as nullopt too, so a caller can refuse it instead of wrapping around.
+// A field text read as a number the way the calculators read their inputs: digits only (blanks
+// around them allowed) as a signed 16-bit or 32-bit value, or a decimal (digits with at most one
+// point) as a double. Typed input is digits only; text that is not such a number, or a value beyond
+// the target width, reads as nullopt, so a caller can refuse it instead of wrapping around.
 std::optional<std::int16_t> ParseInt16(std::string_view text);
 std::optional<std::int32_t> ParseInt32(std::string_view text);
 std::optional<double> ParseDouble(std::string_view text);
+
+// A level field read as a 16-bit value that must lie in 0 … max; anything else (too large, or no
+// number at all) reads as nullopt, which the calculators report as a level out of range.
+std::optional<int> ParseLevel(std::string_view text, int max);
 
 }  // namespace zicalc

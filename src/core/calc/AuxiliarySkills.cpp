@@ -9,19 +9,10 @@ namespace zicalc {
 
 namespace {
 
-std::optional<int> Level(std::string_view text, int max)
-{
-    const auto v = ParseInt16(text);
-    if (!v || *v < 0 || *v > max) {
-        return std::nullopt;
-    }
-    return *v;
-}
-
 void GuildWay(CalcOutcome& out, std::string_view fromLevel, std::string_view toLevel)
 {
-    const auto a = Level(fromLevel, kMaxGuildAuxiliaryLevel);
-    const auto b = Level(toLevel, kMaxGuildAuxiliaryLevel);
+    const auto a = ParseLevel(fromLevel, kMaxGuildAuxiliaryLevel);
+    const auto b = ParseLevel(toLevel, kMaxGuildAuxiliaryLevel);
     std::int32_t experience = 0;
     std::int32_t money = 0;
     if (!a || !b) {
@@ -53,8 +44,8 @@ void GuildWay(CalcOutcome& out, std::string_view fromLevel, std::string_view toL
 // No colours in this way: the switch to it made the results black.
 void NpcWay(CalcOutcome& out, std::string_view fromLevel, std::string_view toLevel)
 {
-    const auto a = Level(fromLevel, kMaxNpcAuxiliaryLevel);
-    const auto b = Level(toLevel, kMaxNpcAuxiliaryLevel);
+    const auto a = ParseLevel(fromLevel, kMaxNpcAuxiliaryLevel);
+    const auto b = ParseLevel(toLevel, kMaxNpcAuxiliaryLevel);
     if (!a || !b) {
         out.Warn("等级1和2不能大于40!");
     } else if (*a < *b) {

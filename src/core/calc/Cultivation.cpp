@@ -6,19 +6,6 @@
 
 namespace zicalc {
 
-namespace {
-
-std::optional<int> Level(std::string_view text)
-{
-    const auto v = ParseInt16(text);
-    if (!v || *v < 0 || *v > kMaxCultivationLevel) {
-        return std::nullopt;
-    }
-    return *v;
-}
-
-}  // namespace
-
 CalcOutcome CultivationCost(std::string_view currentLevel, std::string_view currentExperience,
                             std::string_view targetLevel, int moneyFactor)
 {
@@ -27,8 +14,8 @@ CalcOutcome CultivationCost(std::string_view currentLevel, std::string_view curr
         out.Warn("待输入项不能为空！");
         return out;
     }
-    const auto a = Level(currentLevel);
-    const auto b = Level(targetLevel);
+    const auto a = ParseLevel(currentLevel, kMaxCultivationLevel);
+    const auto b = ParseLevel(targetLevel, kMaxCultivationLevel);
     const auto typed = ParseInt32(currentExperience);
     if (!a || !b || !typed) {
         out.Warn("等级1和2不能大于25！");

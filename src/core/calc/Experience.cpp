@@ -34,10 +34,10 @@ CalcOutcome LevelToExperience(std::string_view startLevel, std::string_view targ
         out.Warn("输入项均不能为空！");
         return out;
     }
-    const auto l1 = ParseInt16(startLevel);
-    const auto l2 = ParseInt16(targetLevel);
+    const auto l1 = ParseLevel(startLevel, kMaxCharacterLevel);
+    const auto l2 = ParseLevel(targetLevel, kMaxCharacterLevel);
     std::int32_t sum = 0;
-    if (!l1 || !l2 || *l1 > kMaxCharacterLevel || *l2 > kMaxCharacterLevel) {
+    if (!l1 || !l2) {
         out.Warn("等级1和2均不能大于155！");
     } else if (*l1 < *l2) {
         sum = ExperienceBetween(*l1, *l2);
@@ -59,9 +59,9 @@ CalcOutcome ExperienceToLevel(std::string_view experience, std::string_view star
         out.Warn("待输入项不能为空！");
         return out;
     }
-    const auto level = ParseInt16(startLevel);
+    const auto level = ParseLevel(startLevel, kMaxCharacterLevel);
     const auto exp = ParseInt32(experience);
-    if (!level || !exp || *level > kMaxCharacterLevel) {
+    if (!level || !exp) {
         out.SetColour(1, colours::kBlack);
         out.Warn("输入等级不能大于155！");
         return out;

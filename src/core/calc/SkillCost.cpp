@@ -179,21 +179,6 @@ SkillCostRow SkillCostBetween(int from, int to)
     return sum;
 }
 
-namespace {
-
-// A level field that is empty was refused before; anything else that is no level in 0 … 160
-// (too large, or not a number at all) counts as too high.
-std::optional<int> SchoolLevel(std::string_view text)
-{
-    const auto v = ParseInt16(text);
-    if (!v || *v < 0 || *v > kMaxSchoolSkillLevel) {
-        return std::nullopt;
-    }
-    return *v;
-}
-
-}  // namespace
-
 SchoolSkillOutcome SchoolSkillCost(std::string_view fromLevel, std::string_view toLevel, int multiplier)
 {
     SchoolSkillOutcome out;
@@ -204,8 +189,8 @@ SchoolSkillOutcome SchoolSkillCost(std::string_view fromLevel, std::string_view 
         r.Warn("待输入项不能为空！");
         return out;
     }
-    const auto a = SchoolLevel(fromLevel);
-    const auto b = SchoolLevel(toLevel);
+    const auto a = ParseLevel(fromLevel, kMaxSchoolSkillLevel);
+    const auto b = ParseLevel(toLevel, kMaxSchoolSkillLevel);
     SkillCostRow one{0, 0};
     const std::string label = "(X" + std::to_string(multiplier) + "项)";
     if (!a || !b) {
@@ -244,8 +229,8 @@ DetailOutcome DetailedSkillCost(const DetailInput& input)
     }
     out.written = true;
     for (int i = 0; i < kDetailRows; ++i) {
-        const auto a = SchoolLevel(input.from[i]);
-        const auto b = SchoolLevel(input.to[i]);
+        const auto a = ParseLevel(input.from[i], kMaxSchoolSkillLevel);
+        const auto b = ParseLevel(input.to[i], kMaxSchoolSkillLevel);
         if (!a || !b) {
             // This row and the ones below keep zero; the rows above still count.
             out.warning = "等级均不能大于160！";

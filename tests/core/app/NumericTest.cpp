@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
 #include <limits>
+
+#include <unistd.h>
 
 #include "app/Numeric.h"
 #include "app/Rgb.h"
@@ -71,7 +76,48 @@ TEST(Parse, ReadsDigitsAndRefusesWhatDoesNotFit)
     EXPECT_EQ(ParseInt16(""), std::nullopt);
     EXPECT_EQ(ParseInt16("abc"), std::nullopt);
     EXPECT_EQ(ParseInt32("999999999"), 999999999);
+    EXPECT_EQ(ParseInt16(" 12 "), 12);
+    EXPECT_EQ(ParseInt16("12abc"), std::nullopt);
+    EXPECT_EQ(ParseInt16("-5"), std::nullopt);
     EXPECT_EQ(ParseDouble("99"), 99.0);
+    EXPECT_EQ(ParseDouble("1.5"), 1.5);
+    EXPECT_EQ(ParseDouble("1.5.2"), std::nullopt);
+    EXPECT_EQ(ParseDouble("."), std::nullopt);
+    EXPECT_EQ(ParseDouble("1e5"), std::nullopt);
+    EXPECT_EQ(ParseLevel("155", 155), 155);
+    EXPECT_EQ(ParseLevel("156", 155), std::nullopt);
+    EXPECT_EQ(ParseLevel("99999", 155), std::nullopt);
+}
+
+// The GUI switches the C library to the user's locale; numbers must not follow it. Where the
+// system has no comma locale, one is compiled privately for this test.
+TEST(Format, IgnoresACommaDecimalLocale)
+{
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    std::filesystem::path dir;
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        dir = std::filesystem::temp_directory_path() / ("zicalc-locale-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        const std::string cmd = "localedef -i de_DE -f UTF-8 '" + (dir / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
+        [[maybe_unused]] const int status = std::system(cmd.c_str());
+        ::setenv("LOCPATH", dir.c_str(), 1);
+        if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+            ::unsetenv("LOCPATH");
+            std::filesystem::remove_all(dir);
+            GTEST_SKIP() << "no comma-decimal locale can be had here";
+        }
+    }
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    EXPECT_EQ(FormatDouble(0.5), "0.5");
+    EXPECT_EQ(FormatDouble(19612000), "19612000");
+    EXPECT_EQ(FormatSingle(12.25f), "12.25");
+    EXPECT_EQ(FormatFixed(0.8333, 3), "0.833");
+    EXPECT_EQ(ParseDouble("1.5"), 1.5);
+    std::setlocale(LC_ALL, saved.c_str());
+    if (!dir.empty()) {
+        ::unsetenv("LOCPATH");
+        std::filesystem::remove_all(dir);
+    }
 }
 
 struct ColourCase {
