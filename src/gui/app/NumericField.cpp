@@ -56,6 +56,8 @@ NumericField::NumericField(const QString& objectName, int maxLength, const QStri
 
 void NumericField::makeResult()
 {
+    // A result is whatever the calculator computed: never cut it to an input length.
+    setMaxLength(32767);
     setReadOnly(true);
     setFocusPolicy(Qt::ClickFocus);
 }
@@ -113,11 +115,23 @@ void NumericField::mouseReleaseEvent(QMouseEvent* event)
 
 void NumericField::inputMethodEvent(QInputMethodEvent* event)
 {
-    if (!IsAllDigits(event->commitString())) {
-        event->accept();
+    if (IsAllDigits(event->commitString()) && event->preeditString().isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
         return;
     }
-    QLineEdit::inputMethodEvent(event);
+    // A composition ("zhong" on its way to 中) or a commit that is not all digits: keep only the
+    // digits of the commit and end the composition, so nothing that the field will not hold is
+    // left on screen.
+    QString digits;
+    for (QChar c : event->commitString()) {
+        if (c >= u'0' && c <= u'9') {
+            digits.append(c);
+        }
+    }
+    QInputMethodEvent cleared;
+    cleared.setCommitString(digits);
+    QLineEdit::inputMethodEvent(&cleared);
+    event->accept();
 }
 
 }  // namespace zicalc

@@ -1,4 +1,5 @@
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -62,6 +63,42 @@ private slots:
             QApplication::sendEvent(first_, &press);
         }
         QCOMPARE(first_->text(), QStringLiteral("1"));
+    }
+
+    // Keypad digits count as digits; a digit typed with Ctrl or Alt held is a shortcut, not input.
+    void keypadAndChords()
+    {
+        TypeInto(first_, QString());
+        QTest::keyClick(first_, Qt::Key_4, Qt::KeypadModifier);
+        QTest::keyClick(first_, Qt::Key_5, Qt::ControlModifier);
+        QTest::keyClick(first_, Qt::Key_6, Qt::AltModifier);
+        QCOMPARE(first_->text(), QStringLiteral("4"));
+    }
+
+    // An input method's composition never stays in the field, and only digits of a commit arrive.
+    void inputMethodTextIsRefused()
+    {
+        TypeInto(first_, QStringLiteral("1"));
+        const QRect cursorBefore = first_->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QInputMethodEvent composing(QStringLiteral("zhong"),
+                                    {{QInputMethodEvent::Cursor, 5, 1, QVariant()}});
+        QApplication::sendEvent(first_, &composing);
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("中"));
+        QApplication::sendEvent(first_, &commit);
+        QCOMPARE(first_->text(), QStringLiteral("1"));
+        // The composition is gone from the screen: the cursor stands where it stood before.
+        QCOMPARE(first_->inputMethodQuery(Qt::ImCursorRectangle).toRect(), cursorBefore);
+        QInputMethodEvent digits;
+        digits.setCommitString(QStringLiteral("2"));
+        QApplication::sendEvent(first_, &digits);
+        QCOMPARE(first_->text(), QStringLiteral("12"));
+    }
+
+    void resultFieldHoldsAnyLength()
+    {
+        result_->setText(QStringLiteral("-2147483648"));
+        QCOMPARE(result_->text(), QStringLiteral("-2147483648"));
     }
 
     void backspaceAndNineDigitCap()
