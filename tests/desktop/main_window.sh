@@ -7,9 +7,14 @@ zicalc=$1
 artifacts=$2
 mkdir -p "$artifacts"
 work=$(mktemp -d)
-cd "$work"
+cd "$work" || exit 1
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+log() { echo "[$(date +%T.%3N)] $*"; }
+fail() {
+  log "FAIL: $*" >&2
+  xwininfo -root -tree 2>/dev/null | grep -E 'zicalc|trayer|panel' >&2
+  exit 1
+}
 main_windows() { xdotool search --onlyvisible --name 'zi多功能计算器' 2>/dev/null; }
 tray_icon() {
   # The icon is a mapped window of zicalc's class whose name is just "zicalc" (the main window
@@ -40,6 +45,7 @@ import -window "$wid" "$artifacts/main-window.png" || fail "could not take a scr
 echo "screenshot: $artifacts/main-window.png"
 
 # A second start ends within 2 s with status 0 and opens nothing.
+log "A second start ends within 2 s with status 0 and opens nothing."
 start=$(date +%s%N)
 timeout 5 "$zicalc"
 status=$?
@@ -50,16 +56,19 @@ sleep 0.3
 one_main_window || fail "after a second start there are $(main_windows | wc -l) main windows"
 
 # Minimise: the window leaves the screen and the icon appears, with the caption as tip.
+log "Minimise: the window leaves the screen and the icon appears, with the caption as tip."
 xdotool windowminimize "$wid"
 wait_for 5 no_main_window || fail "the minimised window is still on screen"
 wait_for 5 icon_present || fail "no tray icon after minimising"
 
 # A second start while in the tray restores the window.
+log "A second start while in the tray restores the window."
 timeout 5 "$zicalc" || fail "second start while in the tray failed"
 wait_for 5 one_main_window || fail "a second start did not restore the window from the tray"
 wait_for 5 icon_gone || fail "the tray icon stayed after restoring"
 
 # Minimise again, then a double-click on the icon restores.
+log "Minimise again, then a double-click on the icon restores."
 xdotool windowminimize "$(main_windows)"
 wait_for 5 icon_present || fail "no tray icon after the second minimise"
 wait_for 5 no_main_window || fail "the window did not leave the screen the second time"
@@ -70,10 +79,11 @@ wait_for 5 one_main_window || fail "double-clicking the icon did not restore the
 wait_for 5 icon_gone || fail "the icon stayed after the double-click"
 
 # The icon's menu: "关闭" (its last item) ends the program.
+log "The icon's menu: 关闭 (its last item) ends the program."
 xdotool windowminimize "$(main_windows)"
 wait_for 5 icon_present || fail "no tray icon for the menu test"
 ended() { ! kill -0 "$pid" 2>/dev/null; }
-for attempt in 1 2 3; do
+for _ in 1 2 3; do
   icon=$(tray_icon)
   [ -n "$icon" ] || break
   eval "$(xdotool getwindowgeometry --shell "$icon")"
