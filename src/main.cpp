@@ -13,8 +13,10 @@ int main(int argc, char* argv[])
     // A second start brings the running one to the front and ends, showing nothing.
     zicalc::SingleInstance instance(zicalc::SingleInstance::defaultDirectory());
     if (!instance.becomePrimary()) {
-        instance.activatePrimary(qgetenv("XDG_ACTIVATION_TOKEN"));
-        return 0;
+        // An unanswered request may mean the primary was just closing: then take its place.
+        if (instance.activatePrimary(qgetenv("XDG_ACTIVATION_TOKEN")) || !instance.becomePrimary()) {
+            return 0;
+        }
     }
 
     zicalc::Form1 w;

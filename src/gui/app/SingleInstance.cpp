@@ -7,12 +7,18 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
+#include <cstdio>
+#include <unistd.h>
 
 namespace zicalc {
 
 namespace {
-constexpr char kActivate[] = "activate ";
+constexpr char kActivate[] = "activate";
 constexpr char kAck[] = "ok\n";
+// A request is one short line; anything longer, or slower, is no zicalc and is dropped.
+constexpr qsizetype kMaxRequest = 1024;
+constexpr int kRequestTimeoutMs = 2000;
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& directory, QObject* parent)
@@ -36,7 +42,8 @@ QString SingleInstance::defaultDirectory()
 {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty()) {
-        dir = QDir::tempPath();
+        // A shared directory needs a name of this user's own, or one user would block the next.
+        dir = QDir(QDir::tempPath()).filePath(QStringLiteral("zicalc-%1").arg(::getuid()));
     }
     return dir;
 }
@@ -45,7 +52,14 @@ bool SingleInstance::becomePrimary()
 {
     QDir().mkpath(QFileInfo(lockPath_).absolutePath());
     if (!lock_->tryLock(0)) {
-        return false;
+        if (lock_->error() == QLockFile::LockFailedError) {
+            return false;  // another instance holds it
+        }
+        // The lock cannot be made at all (no such directory, no permission): running without the
+        // single-instance guarantee beats not running.
+        std::fprintf(stderr, "zicalc: cannot create %s; not checking for another instance\n",
+                     qPrintable(QDir::toNativeSeparators(lockPath_)));
+        return true;
     }
     // We hold the lock, so a socket file here can only be a leftover of a dead primary.
     QLocalServer::removeServer(socketPath_);
@@ -61,18 +75,27 @@ void SingleInstance::onNewConnection()
 {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        QTimer::singleShot(kRequestTimeoutMs, socket, [socket] { socket->abort(); });
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (!socket->canReadLine()) {
+                if (socket->bytesAvailable() > kMaxRequest) {
+                    socket->abort();
+                }
                 return;
             }
-            const QByteArray line = socket->readLine().trimmed();
-            if (!line.startsWith(QByteArray(kActivate).trimmed())) {
-                socket->disconnectFromServer();
+            const QByteArray line = socket->readLine(kMaxRequest).trimmed();
+            QByteArray token;
+            if (line == kActivate) {
+                token.clear();
+            } else if (line.startsWith(QByteArray(kActivate) + ' ')) {
+                token = line.mid(static_cast<qsizetype>(sizeof kActivate)).trimmed();
+            } else {
+                socket->abort();
                 return;
             }
-            const QByteArray token = line.mid(static_cast<qsizetype>(sizeof kActivate) - 1).trimmed();
             socket->write(kAck);
             socket->flush();
+            socket->disconnectFromServer();
             emit activationRequested(token);
         });
     }
@@ -86,7 +109,7 @@ bool SingleInstance::activatePrimary(const QByteArray& activationToken, int time
         QLocalSocket socket;
         socket.connectToServer(socketPath_);
         if (socket.waitForConnected(static_cast<int>(qMin<qint64>(500, deadline.remainingTime())))) {
-            socket.write(QByteArray(kActivate) + activationToken + '\n');
+            socket.write(QByteArray(kActivate) + ' ' + activationToken + '\n');
             socket.flush();
             while (!deadline.hasExpired() && !socket.canReadLine()) {
                 if (!socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {

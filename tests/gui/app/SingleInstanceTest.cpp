@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -95,6 +96,42 @@ private slots:
         other.waitForFinished(1000);
     }
 
+    // Whatever else connects to the socket is dropped without an activation, and the primary
+    // goes on answering real starts.
+    void garbledClientsAreDropped()
+    {
+        QProcess* primary = startPrimary();
+        const QString socketPath = dir_->filePath(QStringLiteral("zicalc.socket"));
+        for (const QByteArray& junk : {QByteArray("activatefoo\n"), QByteArray("hello\n"), QByteArray(4096, 'x')}) {
+            QLocalSocket client;
+            client.connectToServer(socketPath);
+            QVERIFY(client.waitForConnected(1000));
+            client.write(junk);
+            client.flush();
+            QVERIFY2(client.state() == QLocalSocket::UnconnectedState || client.waitForDisconnected(3000),
+                     junk.left(20).constData());
+            QVERIFY(!client.canReadLine());
+        }
+        QProcess second;
+        second.start(QStringLiteral(PROBE_PATH), {dir_->path()});
+        QVERIFY(second.waitForFinished(3000));
+        QCOMPARE(second.exitCode(), 0);
+        QByteArray out;
+        QVERIFY(waitForLine(primary, "activated", &out));
+        QCOMPARE(out.trimmed(), QByteArray("activated"));
+    }
+
+    // Where no lock can be made at all, the start runs rather than ending as if another did.
+    void unusableDirectoryStillStarts()
+    {
+        QProcess p;
+        p.start(QStringLiteral(PROBE_PATH), {QStringLiteral("/proc/self/no-such-dir")});
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(3000));
+        QVERIFY(p.readAllStandardOutput().startsWith("primary"));
+        QVERIFY(p.readAllStandardError().contains("not checking for another instance"));
+    }
+
     void racingStartsLeaveExactlyOnePrimary()
     {
         for (int round = 0; round < 5; ++round) {
@@ -153,13 +190,17 @@ private:
         return p;
     }
 
-    static bool waitForLine(QProcess* p, const QByteArray& prefix)
+    static bool waitForLine(QProcess* p, const QByteArray& prefix, QByteArray* line = nullptr)
     {
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 3000) {
             while (p->canReadLine()) {
-                if (p->readLine().startsWith(prefix)) {
+                const QByteArray got = p->readLine();
+                if (got.startsWith(prefix)) {
+                    if (line != nullptr) {
+                        *line = got;
+                    }
                     return true;
                 }
             }
