@@ -95,6 +95,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent), tray_(new TrayIcon(this))
     currentCategory_ = 0;
 
     connect(tray_, &TrayIcon::restoreRequested, this, &Form1::restoreFromTray);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && now->window()->windowType() != Qt::Popup) {
+            lastActive_ = now->window();
+        }
+    });
     // "关闭" ends the program through the closing sequence below.
     connect(tray_, &TrayIcon::quitRequested, this, &QWidget::close);
 }
@@ -173,21 +178,21 @@ void Form1::activateFromOutside(const QByteArray& activationToken)
         restoreFromTray();
         return;
     }
-    if (isHidden()) {
-        // A secondary window stands in for this one: that is the window the user was working in.
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w != this && w->isVisible() && w->windowType() != Qt::ToolTip && w->windowType() != Qt::Popup) {
-                w->showNormal();
-                w->raise();
-                w->activateWindow();
-                return;
-            }
-        }
+    // The window the user was working in: the last one that had the focus, if it is still up
+    // (a secondary window shown in place of this one, say); else this one.
+    QWidget* target = lastActive_;
+    if (target == nullptr || !target->isVisible()) {
+        target = this;
+    }
+    if (target == this && isHidden()) {
         restoreFromTray();
         return;
     }
-    raise();
-    activateWindow();
+    if (target->isMinimized()) {
+        target->showNormal();
+    }
+    target->raise();
+    target->activateWindow();
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -48,6 +49,7 @@ private:
     std::array<PageFrame*, 11> pages_{};
     std::int16_t currentCategory_ = 0;
     TrayIcon* tray_;
+    QPointer<QWidget> lastActive_;  // the window that last had the keyboard focus
 };
 
 }  // namespace zicalc

@@ -50,7 +50,9 @@ private slots:
         QTest::addColumn<int>("category");
         QTest::addColumn<QString>("focus");
         QTest::newRow("帮派") << 1 << "Text5(0)";
-        QTest::newRow("其它") << 6 << "Text24";
+        QTest::newRow("任务") << 2 << "Text7(0)";
+        QTest::newRow("召唤兽") << 3 << "Text13(0)";
+        QTest::newRow("其它") << 6 << "";  // its search field arrives with the NPC search
         QTest::newRow("关于") << 7 << "";
     }
     void switchingRecolours()
@@ -63,8 +65,8 @@ private slots:
         QCOMPARE(button(category)->backgroundColour(), colours::kSelectedCategory);
         QVERIFY(page(category)->isVisible());
         QVERIFY(!page(0)->isVisible());
-        if (auto* field = page(category)->findChild<QWidget*>(focus); field != nullptr && !focus.isEmpty()) {
-            QCOMPARE(QApplication::focusWidget(), field);
+        if (!focus.isEmpty()) {
+            QCOMPARE(form_->focusWidget(), Find<QWidget>(page(category), focus));
         }
         Click(button(0));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1(0)"));
@@ -190,6 +192,29 @@ private slots:
         QTest::qWait(50);
         QVERIFY(!form_->isHidden());
         QVERIFY(!form_->tray()->isShown());
+    }
+
+    // A second start brings forward the window the user was working in: a secondary window shown
+    // in place of the main one stays in front, the main one stays hidden.
+    void activationFromOutsideRaisesTheWindowInUse()
+    {
+        QWidget secondary;
+        secondary.setObjectName(QStringLiteral("Form5"));
+        auto* field = new QLineEdit(&secondary);
+        secondary.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&secondary));
+        form_->hide();
+        secondary.activateWindow();
+        field->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+        form_->activateFromOutside(QByteArray());
+        QVERIFY(form_->isHidden());
+        QTRY_COMPARE(QApplication::activeWindow(), &secondary);
+
+        // With nothing else up, the hidden main window comes back.
+        secondary.hide();
+        form_->activateFromOutside(QByteArray());
+        QVERIFY(form_->isVisible());
     }
 
     void closingEmitsClosed()
