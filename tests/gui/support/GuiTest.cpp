@@ -10,6 +10,8 @@ namespace guitest {
 
 std::unique_ptr<zicalc::Form1> ShowMainWindow(int category)
 {
+    static auto* watchdog = new ModalWatchdog();  // lives as long as the test program
+    Q_UNUSED(watchdog);
     auto form = std::make_unique<zicalc::Form1>();
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) {
@@ -130,6 +132,9 @@ ModalWatchdog::ModalWatchdog(int seconds) : limit_(seconds * 10)
         }
         if (++ticks_ >= limit_) {
             closed_ << modal->objectName() + QLatin1Char(':') + modal->windowTitle();
+            // Fail the test that left it up, then let that test go on instead of hanging.
+            QTest::qFail(qPrintable(QStringLiteral("an unexpected modal window stayed up: ") + closed_.last()),
+                         __FILE__, __LINE__);
             modal->close();
             seen_ = nullptr;
             ticks_ = 0;

@@ -37,7 +37,8 @@ inline QString Text(const QObject* root, const QString& name)
     return Find<QLineEdit>(root, name)->text();
 }
 
-// The main window, shown and exposed, on the given category page (clicked as a user would).
+// The main window, shown and exposed, on the given category page (clicked as a user would). The
+// first call also starts the watchdog that fails a test leaving a modal window unanswered.
 std::unique_ptr<zicalc::Form1> ShowMainWindow(int category = 0);
 
 // Picks an item of a drop-down list the way a user does: open the list, move to the line, Enter.
@@ -76,7 +77,7 @@ private:
     zicalc::WarningSink previous_;
 };
 
-// Closes any modal window that nobody answers within `seconds` and remembers that it had to.
+// Closes any modal window that nobody answers within `seconds`, failing the running test.
 class ModalWatchdog final {
 public:
     explicit ModalWatchdog(int seconds = 5);
