@@ -25,5 +25,6 @@ test: build
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
+# Keeps the run directory: it holds the user's question bank and clock calibration.
 clean:
-	@rm -rf $(BUILD_DIR)
+	@if [ -d $(BUILD_DIR) ]; then find $(BUILD_DIR) -mindepth 1 -maxdepth 1 ! -name run -exec rm -rf {} +; fi

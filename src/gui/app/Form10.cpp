@@ -26,7 +26,7 @@ Form10::Form10(QWidget* parent) : QDialog(parent)
                                                "程序中的公式与数据由玩家整理和验证，仅供参考，\n"
                                                "一切以游戏中的实际数值为准。\n"
                                                "本程序不连接网络，不读写游戏文件，\n"
-                                               "只在程序目录中使用 test.dat 与 setting.ini 两个文件。\n"
+                                               "只在启动时的当前目录中使用 test.dat 与 setting.ini 两个文件。\n"
                                                "欢迎自由使用与转发，请勿用于商业用途。"),
                                 this, colours::kBlue);
     auto* close = new DcButton(QStringLiteral("Button1"), QStringLiteral("关闭"), 0, this);
