@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 
+#include <unistd.h>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalServer>
@@ -9,7 +10,6 @@
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
-#include <unistd.h>
 
 namespace zicalc {
 

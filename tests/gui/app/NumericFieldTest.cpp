@@ -80,8 +80,7 @@ private slots:
     {
         TypeInto(first_, QStringLiteral("1"));
         const QRect cursorBefore = first_->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-        QInputMethodEvent composing(QStringLiteral("zhong"),
-                                    {{QInputMethodEvent::Cursor, 5, 1, QVariant()}});
+        QInputMethodEvent composing(QStringLiteral("zhong"), {{QInputMethodEvent::Cursor, 5, 1, QVariant()}});
         QApplication::sendEvent(first_, &composing);
         QInputMethodEvent commit;
         commit.setCommitString(QStringLiteral("中"));
