@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "app/Fonts.h"
 #include "app/Form1.h"
 #include "app/SingleInstance.h"
 
@@ -9,6 +10,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zicalc"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Every window, the modal boxes included, in the CJK families a Debian desktop has.
+    QApplication::setFont(zicalc::DefaultFont());
 
     // A second start brings the running one to the front and ends, showing nothing.
     zicalc::SingleInstance instance(zicalc::SingleInstance::defaultDirectory());
