@@ -16,7 +16,9 @@ Form9::Form9(const QString& message, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("警告框！"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // Title and close box only: no minimise or maximise box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     label_ = new QLabel(message, this);
