@@ -9,3 +9,9 @@ target_compile_definitions(zicalc_common INTERFACE
   QT_NO_URL_CAST_FROM_STRING
   QT_DISABLE_DEPRECATED_UP_TO=0x060400)
 set(CMAKE_CXX_EXTENSIONS OFF)
+
+# Rebuilds across work trees go much faster through ccache when it is there; it is optional.
+find_program(ZICALC_CCACHE ccache)
+if(ZICALC_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${ZICALC_CCACHE})
+endif()

@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include "app/Fonts.h"
-#include "app/Form1.h"
-#include "app/SingleInstance.h"
+#include "gui/widgets/Fonts.h"
+#include "gui/app/Form1.h"
+#include "gui/app/SingleInstance.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,4 +1,4 @@
-#include "app/Numeric.h"
+#include "core/app/Numeric.h"
 
 #include <charconv>
 #include <cmath>

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/Rgb.h"
+#include "core/app/Rgb.h"
 
 namespace zicalc {
 

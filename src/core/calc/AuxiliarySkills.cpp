@@ -1,9 +1,9 @@
-#include "calc/AuxiliarySkills.h"
+#include "core/calc/AuxiliarySkills.h"
 
 #include <optional>
 
-#include "app/Numeric.h"
-#include "calc/SkillCost.h"
+#include "core/app/Numeric.h"
+#include "core/calc/SkillCost.h"
 
 namespace zicalc {
 

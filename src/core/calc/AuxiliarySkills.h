@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/Outcome.h"
+#include "core/app/Outcome.h"
 
 namespace zicalc {
 

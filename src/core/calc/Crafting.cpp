@@ -1,6 +1,6 @@
-#include "calc/Crafting.h"
+#include "core/calc/Crafting.h"
 
-#include "app/Numeric.h"
+#include "core/app/Numeric.h"
 
 namespace zicalc {
 

@@ -1,8 +1,8 @@
-#include "calc/Cultivation.h"
+#include "core/calc/Cultivation.h"
 
 #include <optional>
 
-#include "app/Numeric.h"
+#include "core/app/Numeric.h"
 
 namespace zicalc {
 

@@ -1,6 +1,6 @@
-#include "calc/Experience.h"
+#include "core/calc/Experience.h"
 
-#include "app/Numeric.h"
+#include "core/app/Numeric.h"
 
 namespace zicalc {
 

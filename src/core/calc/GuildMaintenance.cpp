@@ -1,6 +1,6 @@
-#include "calc/GuildMaintenance.h"
+#include "core/calc/GuildMaintenance.h"
 
-#include "app/Numeric.h"
+#include "core/app/Numeric.h"
 
 namespace zicalc {
 

@@ -1,7 +1,7 @@
-#include "calc/MoneyCap.h"
+#include "core/calc/MoneyCap.h"
 
-#include "app/Numeric.h"
-#include "calc/Experience.h"
+#include "core/app/Numeric.h"
+#include "core/calc/Experience.h"
 
 namespace zicalc {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "app/Outcome.h"
+#include "core/app/Outcome.h"
 
 namespace zicalc {
 

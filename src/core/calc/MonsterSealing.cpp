@@ -1,9 +1,9 @@
-#include "calc/MonsterSealing.h"
+#include "core/calc/MonsterSealing.h"
 
 #include <cstdlib>
 
-#include "app/Numeric.h"
-#include "calc/Experience.h"
+#include "core/app/Numeric.h"
+#include "core/calc/Experience.h"
 
 namespace zicalc {
 

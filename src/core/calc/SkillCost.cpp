@@ -1,6 +1,6 @@
-#include "calc/SkillCost.h"
+#include "core/calc/SkillCost.h"
 
-#include "app/Numeric.h"
+#include "core/app/Numeric.h"
 
 namespace zicalc {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Outcome.h"
+#include "core/app/Outcome.h"
 
 namespace zicalc {
 

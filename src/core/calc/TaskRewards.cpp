@@ -1,7 +1,7 @@
-#include "calc/TaskRewards.h"
+#include "core/calc/TaskRewards.h"
 
-#include "app/Numeric.h"
-#include "calc/Experience.h"
+#include "core/app/Numeric.h"
+#include "core/calc/Experience.h"
 
 namespace zicalc {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/Outcome.h"
+#include "core/app/Outcome.h"
 
 namespace zicalc {
 

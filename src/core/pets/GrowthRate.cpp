@@ -1,10 +1,10 @@
-#include "pets/GrowthRate.h"
+#include "core/pets/GrowthRate.h"
 
 #include <cstdint>
 #include <optional>
 #include <utility>
 
-#include "app/Numeric.h"
+#include "core/app/Numeric.h"
 
 namespace zicalc {
 

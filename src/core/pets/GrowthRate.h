@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/Outcome.h"
+#include "core/app/Outcome.h"
 
 namespace zicalc {
 

@@ -1,4 +1,4 @@
-#include "pets/PetCatalogue.h"
+#include "core/pets/PetCatalogue.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "pets/PetFullExpBands.h"
+#include "core/pets/PetFullExpBands.h"
 
 #include <string>
 
-#include "app/Numeric.h"
+#include "core/app/Numeric.h"
 
 namespace zicalc {
 

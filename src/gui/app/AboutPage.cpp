@@ -1,13 +1,13 @@
-#include "app/AboutPage.h"
+#include "gui/app/AboutPage.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "app/DcButton.h"
-#include "app/Form10.h"
-#include "app/Widgets.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/app/Form10.h"
+#include "gui/widgets/Widgets.h"
 
 namespace zicalc {
 

@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "gui/app/Form1.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,19 +9,19 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "app/AboutPage.h"
-#include "app/DcButton.h"
-#include "app/Fonts.h"
-#include "app/Navigation.h"
-#include "app/OtherPage.h"
-#include "app/PageFrame.h"
-#include "app/QtBridge.h"
-#include "app/TrayIcon.h"
-#include "app/Warning.h"
-#include "calc/CharacterPage.h"
-#include "calc/GuildPage.h"
-#include "calc/TaskPage.h"
-#include "pets/PetPage.h"
+#include "gui/app/AboutPage.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/Fonts.h"
+#include "core/app/Navigation.h"
+#include "gui/app/OtherPage.h"
+#include "gui/widgets/PageFrame.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/app/TrayIcon.h"
+#include "gui/widgets/Warning.h"
+#include "gui/calc/CharacterPage.h"
+#include "gui/calc/GuildPage.h"
+#include "gui/calc/TaskPage.h"
+#include "gui/pets/PetPage.h"
 
 static void InitResources()
 {

@@ -1,13 +1,13 @@
-#include "app/Form10.h"
+#include "gui/app/Form10.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QVBoxLayout>
 
-#include "app/DcButton.h"
-#include "app/QtBridge.h"
-#include "app/Widgets.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Widgets.h"
 
 namespace zicalc {
 

@@ -1,9 +1,9 @@
-#include "app/OtherPage.h"
+#include "gui/app/OtherPage.h"
 
 #include <QGridLayout>
 
-#include "calc/CraftingFrame.h"
-#include "pets/PetFullExpFrame.h"
+#include "gui/calc/CraftingFrame.h"
+#include "gui/pets/PetFullExpFrame.h"
 
 namespace zicalc {
 

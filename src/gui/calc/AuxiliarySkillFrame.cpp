@@ -1,15 +1,15 @@
-#include "calc/AuxiliarySkillFrame.h"
+#include "gui/calc/AuxiliarySkillFrame.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/DcButton.h"
-#include "app/NumericField.h"
-#include "app/QtBridge.h"
-#include "app/Widgets.h"
-#include "calc/AuxiliarySkills.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/NumericField.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Widgets.h"
+#include "core/calc/AuxiliarySkills.h"
 
 namespace zicalc {
 

@@ -1,10 +1,10 @@
-#include "calc/CharacterPage.h"
+#include "gui/calc/CharacterPage.h"
 
 #include <QVBoxLayout>
 
-#include "calc/ExperienceFrames.h"
-#include "calc/MoneyCapFrame.h"
-#include "calc/SchoolSkillFrame.h"
+#include "gui/calc/ExperienceFrames.h"
+#include "gui/calc/MoneyCapFrame.h"
+#include "gui/calc/SchoolSkillFrame.h"
 
 namespace zicalc {
 

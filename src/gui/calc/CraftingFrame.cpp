@@ -1,13 +1,13 @@
-#include "calc/CraftingFrame.h"
+#include "gui/calc/CraftingFrame.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/QtBridge.h"
-#include "app/Widgets.h"
-#include "calc/Crafting.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Widgets.h"
+#include "core/calc/Crafting.h"
 
 namespace zicalc {
 

@@ -1,15 +1,15 @@
-#include "calc/CultivationFrame.h"
+#include "gui/calc/CultivationFrame.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/DcButton.h"
-#include "app/NumericField.h"
-#include "app/QtBridge.h"
-#include "app/Widgets.h"
-#include "calc/Cultivation.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/NumericField.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Widgets.h"
+#include "core/calc/Cultivation.h"
 
 namespace zicalc {
 

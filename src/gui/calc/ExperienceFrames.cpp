@@ -1,15 +1,15 @@
-#include "calc/ExperienceFrames.h"
+#include "gui/calc/ExperienceFrames.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "app/DcButton.h"
-#include "app/NumericField.h"
-#include "app/QtBridge.h"
-#include "app/Widgets.h"
-#include "calc/Experience.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/NumericField.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Widgets.h"
+#include "core/calc/Experience.h"
 
 namespace zicalc {
 

@@ -1,4 +1,4 @@
-#include "calc/Form2.h"
+#include "gui/calc/Form2.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -6,12 +6,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/DcButton.h"
-#include "app/Numeric.h"
-#include "app/NumericField.h"
-#include "app/QtBridge.h"
-#include "app/Warning.h"
-#include "app/Widgets.h"
+#include "gui/widgets/DcButton.h"
+#include "core/app/Numeric.h"
+#include "gui/widgets/NumericField.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Warning.h"
+#include "gui/widgets/Widgets.h"
 
 namespace zicalc {
 

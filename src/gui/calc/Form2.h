@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "calc/SkillCost.h"
+#include "core/calc/SkillCost.h"
 
 class QCheckBox;
 

@@ -1,10 +1,10 @@
-#include "calc/GuildPage.h"
+#include "gui/calc/GuildPage.h"
 
 #include <QVBoxLayout>
 
-#include "calc/AuxiliarySkillFrame.h"
-#include "calc/CultivationFrame.h"
-#include "calc/MaintenanceFrame.h"
+#include "gui/calc/AuxiliarySkillFrame.h"
+#include "gui/calc/CultivationFrame.h"
+#include "gui/calc/MaintenanceFrame.h"
 
 namespace zicalc {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PageFrame.h"
+#include "gui/widgets/PageFrame.h"
 
 namespace zicalc {
 

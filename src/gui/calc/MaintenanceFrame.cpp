@@ -1,4 +1,4 @@
-#include "calc/MaintenanceFrame.h"
+#include "gui/calc/MaintenanceFrame.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/QtBridge.h"
-#include "app/Widgets.h"
-#include "calc/GuildMaintenance.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Widgets.h"
+#include "core/calc/GuildMaintenance.h"
 
 namespace zicalc {
 

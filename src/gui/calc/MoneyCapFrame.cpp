@@ -1,13 +1,13 @@
-#include "calc/MoneyCapFrame.h"
+#include "gui/calc/MoneyCapFrame.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "app/DcButton.h"
-#include "app/NumericField.h"
-#include "app/QtBridge.h"
-#include "app/Widgets.h"
-#include "calc/MoneyCap.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/NumericField.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Widgets.h"
+#include "core/calc/MoneyCap.h"
 
 namespace zicalc {
 

@@ -1,15 +1,15 @@
-#include "calc/SchoolSkillFrame.h"
+#include "gui/calc/SchoolSkillFrame.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/DcButton.h"
-#include "app/NumericField.h"
-#include "app/QtBridge.h"
-#include "app/Widgets.h"
-#include "calc/Form2.h"
-#include "calc/SkillCost.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/NumericField.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Widgets.h"
+#include "gui/calc/Form2.h"
+#include "core/calc/SkillCost.h"
 
 namespace zicalc {
 

@@ -1,4 +1,4 @@
-#include "calc/SealingFrame.h"
+#include "gui/calc/SealingFrame.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -8,12 +8,12 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/DcButton.h"
-#include "app/NumericField.h"
-#include "app/QtBridge.h"
-#include "app/Warning.h"
-#include "app/Widgets.h"
-#include "calc/MonsterSealing.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/NumericField.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Warning.h"
+#include "gui/widgets/Widgets.h"
+#include "core/calc/MonsterSealing.h"
 
 namespace zicalc {
 

@@ -1,4 +1,4 @@
-#include "calc/TaskFrames.h"
+#include "gui/calc/TaskFrames.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -7,11 +7,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/DcButton.h"
-#include "app/NumericField.h"
-#include "app/QtBridge.h"
-#include "app/Widgets.h"
-#include "calc/TaskRewards.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/NumericField.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Widgets.h"
+#include "core/calc/TaskRewards.h"
 
 namespace zicalc {
 

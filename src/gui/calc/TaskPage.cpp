@@ -1,9 +1,9 @@
-#include "calc/TaskPage.h"
+#include "gui/calc/TaskPage.h"
 
 #include <QVBoxLayout>
 
-#include "calc/SealingFrame.h"
-#include "calc/TaskFrames.h"
+#include "gui/calc/SealingFrame.h"
+#include "gui/calc/TaskFrames.h"
 
 namespace zicalc {
 

@@ -1,4 +1,4 @@
-#include "pets/GrowthRateFrame.h"
+#include "gui/pets/GrowthRateFrame.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -6,11 +6,11 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/DcButton.h"
-#include "app/NumericField.h"
-#include "app/QtBridge.h"
-#include "app/Widgets.h"
-#include "pets/GrowthRate.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/NumericField.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Widgets.h"
+#include "core/pets/GrowthRate.h"
 
 namespace zicalc {
 

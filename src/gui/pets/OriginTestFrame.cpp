@@ -1,4 +1,4 @@
-#include "pets/OriginTestFrame.h"
+#include "gui/pets/OriginTestFrame.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/DcButton.h"
-#include "app/NumericField.h"
-#include "app/QtBridge.h"
-#include "app/Widgets.h"
-#include "pets/GrowthRate.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/NumericField.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Widgets.h"
+#include "core/pets/GrowthRate.h"
 
 namespace zicalc {
 

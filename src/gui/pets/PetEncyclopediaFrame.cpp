@@ -1,4 +1,4 @@
-#include "pets/PetEncyclopediaFrame.h"
+#include "gui/pets/PetEncyclopediaFrame.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/QtBridge.h"
-#include "app/Widgets.h"
-#include "pets/PetCatalogue.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Widgets.h"
+#include "core/pets/PetCatalogue.h"
 
 namespace zicalc {
 

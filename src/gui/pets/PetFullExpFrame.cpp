@@ -1,4 +1,4 @@
-#include "pets/PetFullExpFrame.h"
+#include "gui/pets/PetFullExpFrame.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/QtBridge.h"
-#include "app/Widgets.h"
-#include "pets/PetFullExpBands.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Widgets.h"
+#include "core/pets/PetFullExpBands.h"
 
 namespace zicalc {
 

@@ -1,11 +1,11 @@
-#include "pets/PetPage.h"
+#include "gui/pets/PetPage.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "pets/GrowthRateFrame.h"
-#include "pets/OriginTestFrame.h"
-#include "pets/PetEncyclopediaFrame.h"
+#include "gui/pets/GrowthRateFrame.h"
+#include "gui/pets/OriginTestFrame.h"
+#include "gui/pets/PetEncyclopediaFrame.h"
 
 namespace zicalc {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Navigation.h"
+#include "core/app/Navigation.h"
 
 using namespace zicalc;
 

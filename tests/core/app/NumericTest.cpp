@@ -7,8 +7,8 @@
 
 #include <unistd.h>
 
-#include "app/Numeric.h"
-#include "app/Rgb.h"
+#include "core/app/Numeric.h"
+#include "core/app/Rgb.h"
 
 using namespace zicalc;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/AuxiliarySkills.h"
+#include "core/calc/AuxiliarySkills.h"
 
 using namespace zicalc;
 

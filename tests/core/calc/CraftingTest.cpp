@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/Crafting.h"
+#include "core/calc/Crafting.h"
 
 using namespace zicalc;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/Cultivation.h"
+#include "core/calc/Cultivation.h"
 
 using namespace zicalc;
 

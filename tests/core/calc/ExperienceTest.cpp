@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/Experience.h"
+#include "core/calc/Experience.h"
 
 using namespace zicalc;
 

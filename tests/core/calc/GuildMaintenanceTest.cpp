@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/GuildMaintenance.h"
+#include "core/calc/GuildMaintenance.h"
 
 using namespace zicalc;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/MoneyCap.h"
+#include "core/calc/MoneyCap.h"
 
 using namespace zicalc;
 

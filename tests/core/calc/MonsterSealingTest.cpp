@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "calc/Experience.h"
-#include "calc/MonsterSealing.h"
+#include "core/calc/Experience.h"
+#include "core/calc/MonsterSealing.h"
 
 using namespace zicalc;
 

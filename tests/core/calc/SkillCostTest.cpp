@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/SkillCost.h"
+#include "core/calc/SkillCost.h"
 
 using namespace zicalc;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/TaskRewards.h"
+#include "core/calc/TaskRewards.h"
 
 using namespace zicalc;
 

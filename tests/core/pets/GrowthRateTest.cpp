@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "pets/GrowthRate.h"
+#include "core/pets/GrowthRate.h"
 
 using namespace zicalc;
 

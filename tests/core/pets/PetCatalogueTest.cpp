@@ -4,8 +4,8 @@
 #include <set>
 #include <string>
 
-#include "app/Numeric.h"
-#include "pets/PetCatalogue.h"
+#include "core/app/Numeric.h"
+#include "core/pets/PetCatalogue.h"
 
 using namespace zicalc;
 

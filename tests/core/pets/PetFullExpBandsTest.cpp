@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "pets/PetFullExpBands.h"
+#include "core/pets/PetFullExpBands.h"
 
 using namespace zicalc;
 

@@ -4,10 +4,10 @@
 #include <QtTest>
 
 #include "GuiTest.h"
-#include "app/DcButton.h"
-#include "app/Form1.h"
-#include "app/PageFrame.h"
-#include "app/TrayIcon.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/app/Form1.h"
+#include "gui/widgets/PageFrame.h"
+#include "gui/app/TrayIcon.h"
 
 using namespace guitest;
 namespace colours = zicalc::colours;

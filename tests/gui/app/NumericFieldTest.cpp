@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "GuiTest.h"
-#include "app/NumericField.h"
+#include "gui/widgets/NumericField.h"
 
 using namespace guitest;
 using zicalc::NumericField;

@@ -4,7 +4,7 @@
 #include <QSocketNotifier>
 #include <cstdio>
 
-#include "app/SingleInstance.h"
+#include "gui/app/SingleInstance.h"
 
 int main(int argc, char* argv[])
 {

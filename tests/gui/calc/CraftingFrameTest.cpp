@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "GuiTest.h"
-#include "app/Form1.h"
+#include "gui/app/Form1.h"
 
 using namespace guitest;
 

@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "GuiTest.h"
-#include "calc/Form2.h"
+#include "gui/calc/Form2.h"
 
 using namespace guitest;
 

@@ -3,8 +3,8 @@
 #include <QtTest>
 
 #include "GuiTest.h"
-#include "app/Form1.h"
-#include "pets/PetCatalogue.h"
+#include "gui/app/Form1.h"
+#include "core/pets/PetCatalogue.h"
 
 using namespace guitest;
 namespace colours = zicalc::colours;

@@ -13,10 +13,10 @@
 #include <functional>
 #include <memory>
 
-#include "app/Form1.h"
-#include "app/QtBridge.h"
-#include "app/Rgb.h"
-#include "app/Warning.h"
+#include "gui/app/Form1.h"
+#include "gui/widgets/QtBridge.h"
+#include "core/app/Rgb.h"
+#include "gui/widgets/Warning.h"
 
 namespace guitest {
 

@@ -1,12 +1,12 @@
-#include "app/Widgets.h"
+#include "gui/widgets/Widgets.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/QtBridge.h"
-#include "app/Warning.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Warning.h"
 
 namespace zicalc {
 

@@ -4,8 +4,8 @@
 #include <initializer_list>
 #include <span>
 
-#include "app/Outcome.h"
-#include "app/Rgb.h"
+#include "core/app/Outcome.h"
+#include "core/app/Rgb.h"
 
 class QGroupBox;
 class QLabel;

@@ -1,6 +1,6 @@
-#include "app/PageFrame.h"
+#include "gui/widgets/PageFrame.h"
 
-#include "app/QtBridge.h"
+#include "gui/widgets/QtBridge.h"
 
 namespace zicalc {
 

@@ -1,4 +1,4 @@
-#include "app/NumericField.h"
+#include "gui/widgets/NumericField.h"
 
 #include <QFocusEvent>
 #include <QInputMethodEvent>

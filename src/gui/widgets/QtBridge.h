@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Rgb.h"
+#include "core/app/Rgb.h"
 
 class QWidget;
 

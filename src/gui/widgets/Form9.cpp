@@ -1,14 +1,14 @@
-#include "app/Form9.h"
+#include "gui/widgets/Form9.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/DcButton.h"
-#include "app/Fonts.h"
-#include "app/QtBridge.h"
-#include "app/Warning.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/Fonts.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Warning.h"
 
 namespace zicalc {
 

@@ -1,4 +1,4 @@
-#include "app/QtBridge.h"
+#include "gui/widgets/QtBridge.h"
 
 #include <QPalette>
 #include <QWidget>

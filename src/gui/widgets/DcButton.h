@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "app/Rgb.h"
+#include "core/app/Rgb.h"
 
 namespace zicalc {
 

@@ -1,8 +1,8 @@
-#include "app/DcButton.h"
+#include "gui/widgets/DcButton.h"
 
 #include <QMouseEvent>
 
-#include "app/QtBridge.h"
+#include "gui/widgets/QtBridge.h"
 
 namespace zicalc {
 
