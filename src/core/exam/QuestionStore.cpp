@@ -1,0 +1,253 @@
+#include "core/exam/QuestionStore.h"
+
+#include <system_error>
+#include <utility>
+
+#include "core/app/Gbk.h"
+
+namespace zicalc {
+namespace {
+
+QuestionFileStamp StampOf(const std::filesystem::path& path, std::string_view bytes)
+{
+    QuestionFileStamp stamp;
+    stamp.size = bytes.size();
+    std::error_code ec;
+    stamp.modified = std::filesystem::last_write_time(path, ec);
+    stamp.hash = std::hash<std::string_view>{}(bytes);
+    return stamp;
+}
+
+}  // namespace
+
+std::optional<QuestionFileRead> ReadQuestionFile(const std::filesystem::path& path)
+{
+    std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return QuestionFileRead{ParseQuestionFile(*bytes), StampOf(path, *bytes)};
+}
+
+FileStatus WriteQuestionFile(const std::filesystem::path& path, const std::vector<QuestionRecord>& records)
+{
+    std::optional<std::string> bytes = FormatQuestionFile(records);
+    if (!bytes) {
+        return FileStatus{std::string(kUnwritableFieldMessage)};
+    }
+    return WriteFileAtomically(path, *bytes);
+}
+
+std::string UndecodableMessage(std::size_t line)
+{
+    return "题库第" + std::to_string(line) + "行有无法识别的字符，题库只能查看，改正之前不能添加、修改或删除！";
+}
+
+std::string BadLinesMessage(const std::vector<std::size_t>& lines)
+{
+    constexpr std::size_t kShown = 5;
+    std::string list;
+    for (std::size_t i = 0; i < lines.size() && i < kShown; ++i) {
+        if (i > 0) {
+            list += "、";
+        }
+        list += std::to_string(lines[i]);
+    }
+    if (lines.size() > kShown) {
+        list += "等";
+    }
+    return "题库第" + list + "行不是七项的完整题目，没有列出；改正之前不能修改或删除！";
+}
+
+QuestionStore::QuestionStore(QuestionBank& bank, std::filesystem::path path)
+    : bank_(bank), path_(std::move(path)), writer_(&WriteFileAtomically)
+{
+}
+
+bool QuestionStore::FileExists() const
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path_, ec);
+}
+
+void QuestionStore::Take(QuestionFileRead read)
+{
+    bank_.Assign(std::move(read.content.records));
+    stamp_ = read.stamp;
+    undecodableLine_ = read.content.undecodableLine;
+    badLines_ = std::move(read.content.badLines);
+}
+
+std::optional<std::string> QuestionStore::Load()
+{
+    std::optional<QuestionFileRead> read = ReadQuestionFile(path_);
+    if (!read) {
+        return std::string(kBankMissingMessage);
+    }
+    Take(std::move(*read));
+    bank_.MarkLoaded();
+    if (undecodableLine_) {
+        return UndecodableMessage(*undecodableLine_);
+    }
+    if (!badLines_.empty()) {
+        return BadLinesMessage(badLines_);
+    }
+    return std::nullopt;
+}
+
+BankEditResult QuestionStore::Append(const QuestionRecord& record)
+{
+    if (undecodableLine_) {
+        return {false, UndecodableMessage(*undecodableLine_)};
+    }
+    std::optional<std::string> line = FormatQuestionLine(record, false);
+    if (!line) {
+        return {false, std::string(kUnwritableFieldMessage)};
+    }
+    GbkResult encoded = EncodeGbk(*line);
+    if (!encoded.ok()) {
+        return {false, std::string(kUnwritableFieldMessage)};
+    }
+
+    // The line goes after whatever the file holds now, even if it changed since it was read.
+    std::string bytes;
+    if (FileExists()) {
+        std::optional<std::string> current = ReadFileBytes(path_);
+        if (!current) {
+            return {false, std::string(kSaveFailedMessage)};
+        }
+        bytes = std::move(*current);
+    }
+    const std::size_t oldSize = bytes.size();
+    if (!bytes.empty() && bytes.back() != '\n') {
+        bytes += bytes.back() == '\r' ? "\n" : "\r\n";
+    }
+    bytes += encoded.text;
+
+    QuestionFileContent content = ParseQuestionFile(bytes);
+    if (content.undecodableLine) {
+        // Changed behind our back into bytes we may not rewrite: show the file as it is now.
+        const std::string_view old = std::string_view(bytes).substr(0, oldSize);
+        Take(QuestionFileRead{ParseQuestionFile(old), StampOf(path_, old)});
+        return {false, UndecodableMessage(*content.undecodableLine)};
+    }
+    const FileStatus status = writer_(path_, bytes);
+    if (!status.ok()) {
+        return {false, std::string(kSaveFailedMessage)};
+    }
+    Take(QuestionFileRead{std::move(content), StampOf(path_, bytes)});
+    return {true, {}};
+}
+
+std::optional<std::string> QuestionStore::CheckUnchanged()
+{
+    std::optional<std::string> bytes = FileExists() ? ReadFileBytes(path_) : std::nullopt;
+    if (!bytes) {
+        return std::string(kBankMissingMessage);
+    }
+    QuestionFileStamp now = StampOf(path_, *bytes);
+    if (now == stamp_) {
+        return std::nullopt;
+    }
+    Take(QuestionFileRead{ParseQuestionFile(*bytes), now});
+    return std::string(kChangedOutsideMessage);
+}
+
+std::optional<std::size_t> QuestionStore::Locate(std::size_t index, const QuestionRecord& opened) const
+{
+    if (index < bank_.Count() && bank_.Record(index) == opened) {
+        return index;
+    }
+    std::optional<std::size_t> found;
+    for (std::size_t k = 0; k < bank_.Count(); ++k) {
+        if (bank_.Record(k) == opened) {
+            if (found) {
+                return std::nullopt;  // two alike: we cannot tell which one was meant
+            }
+            found = k;
+        }
+    }
+    return found;
+}
+
+BankEditResult QuestionStore::Rewrite(std::vector<QuestionRecord> records)
+{
+    std::optional<std::string> bytes = FormatQuestionFile(records);
+    if (!bytes) {
+        return {false, std::string(kUnwritableFieldMessage)};
+    }
+    const FileStatus status = writer_(path_, *bytes);
+    if (!status.ok()) {
+        return {false, std::string(kSaveFailedMessage)};
+    }
+    Take(QuestionFileRead{ParseQuestionFile(*bytes), StampOf(path_, *bytes)});
+    return {true, {}};
+}
+
+BankEditResult QuestionStore::Replace(std::size_t index, const QuestionRecord& opened, const QuestionRecord& updated)
+{
+    if (std::optional<std::string> changed = CheckUnchanged()) {
+        return {false, std::move(*changed)};
+    }
+    if (undecodableLine_) {
+        return {false, UndecodableMessage(*undecodableLine_)};
+    }
+    if (!badLines_.empty()) {
+        return {false, BadLinesMessage(badLines_)};
+    }
+    const std::optional<std::size_t> k = Locate(index, opened);
+    if (!k) {
+        return {false, std::string(kRecordGoneMessage)};
+    }
+    std::vector<QuestionRecord> records;
+    records.reserve(bank_.Count());
+    for (std::size_t i = 0; i < bank_.Count(); ++i) {
+        records.push_back(bank_.Record(i));
+    }
+    QuestionRecord& target = records[*k];
+    target.category = updated.category;
+    target.question = updated.question;
+    target.correct = updated.correct;
+    target.wrong1 = updated.wrong1;
+    target.wrong2 = updated.wrong2;
+    target.wrong3 = updated.wrong3;
+    return Rewrite(std::move(records));
+}
+
+BankEditResult QuestionStore::Remove(std::size_t index, const QuestionRecord& opened)
+{
+    if (std::optional<std::string> changed = CheckUnchanged()) {
+        return {false, std::move(*changed)};
+    }
+    if (undecodableLine_) {
+        return {false, UndecodableMessage(*undecodableLine_)};
+    }
+    if (!badLines_.empty()) {
+        return {false, BadLinesMessage(badLines_)};
+    }
+    const std::optional<std::size_t> k = Locate(index, opened);
+    if (!k) {
+        return {false, std::string(kRecordGoneMessage)};
+    }
+    if (bank_.Count() <= 1) {
+        return {false, std::string(kOnlyQuestionMessage)};
+    }
+    std::vector<QuestionRecord> records;
+    records.reserve(bank_.Count());
+    for (std::size_t i = 0; i < bank_.Count(); ++i) {
+        records.push_back(bank_.Record(i));
+    }
+    // The last question fills the gap; the others keep their places.
+    if (*k != records.size() - 1) {
+        std::string id = std::move(records[*k].id);
+        records[*k] = std::move(records.back());
+        records[*k].id = std::move(id);
+    }
+    records.pop_back();
+    for (std::size_t c = 0; c < records.size(); ++c) {
+        records[c].id = std::to_string(c + 1);
+    }
+    return Rewrite(std::move(records));
+}
+
+}  // namespace zicalc
