@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 
 #include "ExamTestSupport.h"
@@ -140,6 +141,39 @@ TEST(QuestionFile, RewriteTrimsTrailingBlanksAndKeepsLeadingOnes)
     const auto file = FormatQuestionFile({r});
     ASSERT_TRUE(file);
     EXPECT_EQ(*file, Gbk("5,古代常识,\" 问题\",答,甲,乙,丙\r\n"));
+}
+
+}  // namespace
+
+namespace {
+
+// The bank we ship: every line a question, all ten categories used, numbered 1, 2, 3 … in order,
+// and nothing a rewrite would have to quote.
+TEST(StarterBank, IsWholeAndCoversEveryCategory)
+{
+    const std::string bytes =
+        zicalc::testing_support::Slurp(std::filesystem::path(ZICALC_SOURCE_DIR) / "data/test.dat");
+    const auto content = ParseQuestionFile(bytes);
+    EXPECT_FALSE(content.undecodableLine);
+    EXPECT_TRUE(content.badLines.empty());
+    ASSERT_GE(content.records.size(), 100u);
+    std::map<std::string, int> perCategory;
+    for (std::size_t k = 0; k < content.records.size(); ++k) {
+        const QuestionRecord& r = content.records[k];
+        EXPECT_EQ(r.id, std::to_string(k + 1));
+        ++perCategory[r.category];
+        for (const std::string* f : {&r.question, &r.correct, &r.wrong1, &r.wrong2, &r.wrong3}) {
+            EXPECT_FALSE(f->empty()) << r.id;
+            EXPECT_TRUE(FormatQuestionField(*f) == *f) << r.id;
+        }
+        EXPECT_NE(r.correct, r.wrong1);
+    }
+    for (std::string_view c : kQuestionCategories) {
+        EXPECT_GE(perCategory[std::string(c)], 5) << c;
+    }
+    EXPECT_EQ(perCategory.size(), kQuestionCategories.size());
+    // Rewritten whole, the bank is the same bytes: CR LF, GBK, nothing trimmed or quoted.
+    EXPECT_EQ(FormatQuestionFile(content.records), bytes);
 }
 
 }  // namespace
