@@ -13,7 +13,6 @@ ClickableLabel::ClickableLabel(const QString& objectName, const QString& caption
     setObjectName(objectName);
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
-    setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)

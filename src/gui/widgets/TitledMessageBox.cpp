@@ -1,14 +1,13 @@
 #include "gui/widgets/TitledMessageBox.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/ModalGuard.h"
 
 namespace zicalc {
 
@@ -16,9 +15,7 @@ TitledMessageBox::TitledMessageBox(const QString& title, const QString& text, QW
 {
     setObjectName(QStringLiteral("TitledMessageBox"));
     setWindowTitle(title);
-    // Title and close box only: no minimise or maximise box.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    KeepModalInReach(this);
     setModal(true);
 
     label_ = new QLabel(text, this);
@@ -28,8 +25,9 @@ TitledMessageBox::TitledMessageBox(const QString& title, const QString& text, QW
 
     button_ = new DcButton(QStringLiteral("Button1"), QStringLiteral("确定"), 0, this);
     button_->setMinimumSize(75, 23);
-    button_->setDefault(true);  // Enter closes the box
     connect(button_, &DcButton::clicked, this, &QDialog::accept);
+    // Enter (and Space) answer the box at once.
+    button_->setFocus(Qt::OtherFocusReason);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 12);
@@ -39,23 +37,8 @@ TitledMessageBox::TitledMessageBox(const QString& title, const QString& text, QW
     setMinimumWidth(180);
     adjustSize();
     setFixedSize(size());
-    button_->setFocus();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
-    }
-}
-
-void TitledMessageBox::changeEvent(QEvent* event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        // Minimised, the box would block every other window from nowhere: bring it back.
-        QTimer::singleShot(0, this, [this] {
-            setWindowState(windowState() & ~Qt::WindowMinimized);
-            show();
-            raise();
-            activateWindow();
-        });
     }
 }
 

@@ -144,5 +144,5 @@ private:
     QList<int> rightSteps_;
 };
 
-QTEST_MAIN(PressRepeaterTest)
+ZICALC_GUI_TEST_MAIN(PressRepeaterTest)
 #include "PressRepeaterTest.moc"
