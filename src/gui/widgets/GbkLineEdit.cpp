@@ -58,8 +58,8 @@ bool GbkLineEdit::refuses(const QString& incoming)
 void GbkLineEdit::keyPressEvent(QKeyEvent* event)
 {
     if (!isReadOnly()) {
-        const QString incoming = event->matches(QKeySequence::Paste) ? QGuiApplication::clipboard()->text()
-                                                                     : event->text();
+        const QString incoming =
+            event->matches(QKeySequence::Paste) ? QGuiApplication::clipboard()->text() : event->text();
         if (refuses(incoming)) {
             event->accept();
             return;
@@ -111,9 +111,14 @@ void GbkLineEdit::contextMenuEvent(QContextMenuEvent* event)
         return;
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        disconnect(paste, &QAction::triggered, nullptr, nullptr);
-        connect(paste, &QAction::triggered, this, &GbkLineEdit::pasteChecked);
+    // The menu's paste is whichever action the line edit wired to paste(); rewire it to the check.
+    // Qt wires it by name in some versions and by member pointer in others: undo either.
+    for (QAction* action : menu->actions()) {
+        const bool byName = disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
+        if (disconnect(action, &QAction::triggered, this, &QLineEdit::paste) || byName) {
+            action->setObjectName(QStringLiteral("edit-paste"));
+            connect(action, &QAction::triggered, this, &GbkLineEdit::pasteChecked);
+        }
     }
     menu->popup(event->globalPos());
     event->accept();

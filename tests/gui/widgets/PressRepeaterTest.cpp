@@ -26,8 +26,8 @@ private slots:
         window_ = std::make_unique<QWidget>();
         auto* layout = new QHBoxLayout(window_.get());
         for (int i = 0; i < 2; ++i) {
-            buttons_[i] = new DcButton(QStringLiteral("Command7(%1)").arg(i), i == 0 ? QStringLiteral("-1") : QStringLiteral("+1"), i,
-                                       window_.get());
+            buttons_[i] = new DcButton(QStringLiteral("Command7(%1)").arg(i),
+                                       i == 0 ? QStringLiteral("-1") : QStringLiteral("+1"), i, window_.get());
             layout->addWidget(buttons_[i]);
         }
         repeater_ = new PressRepeater(window_.get());
