@@ -9,19 +9,22 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "gui/app/AboutPage.h"
-#include "gui/widgets/DcButton.h"
-#include "gui/widgets/Fonts.h"
 #include "core/app/Navigation.h"
+#include "gui/app/AboutPage.h"
 #include "gui/app/OtherPage.h"
-#include "gui/widgets/PageFrame.h"
-#include "gui/widgets/QtBridge.h"
 #include "gui/app/TrayIcon.h"
-#include "gui/widgets/Warning.h"
 #include "gui/calc/CharacterPage.h"
 #include "gui/calc/GuildPage.h"
 #include "gui/calc/TaskPage.h"
+#include "gui/exam/BrowserPage.h"
+#include "gui/exam/ExamPages.h"
+#include "gui/exam/QuestionEditPage.h"
 #include "gui/pets/PetPage.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/Fonts.h"
+#include "gui/widgets/PageFrame.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Warning.h"
 
 static void InitResources()
 {
@@ -81,12 +84,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent), tray_(new TrayIcon(this))
     pages_[2] = new TaskPage(frame1_);
     pages_[3] = new PetPage(frame1_);
     pages_[4] = new PageFrame(4, frame1_);
-    pages_[5] = new PageFrame(5, frame1_);
+    exam_ = new ExamPages(frame1_, this);
+    pages_[5] = exam_->browserPage();
     pages_[6] = new OtherPage(frame1_);
     pages_[7] = new AboutPage(frame1_);
-    for (int i = 8; i < 11; ++i) {
-        pages_[static_cast<std::size_t>(i)] = new PageFrame(i, frame1_);
-    }
+    pages_[8] = new PageFrame(8, frame1_);
+    pages_[9] = exam_->addPage();
+    pages_[10] = exam_->modifyPage();
     for (PageFrame* p : pages_) {
         stack->addWidget(p, 0, 0);
         p->setVisible(p->index() == 0);
@@ -117,6 +121,7 @@ void Form1::onCategory(int index)
     state.current = currentCategory_;
     state.bankPageShown = bankPageShown();
     state.bankFileExists = index == kExamCategory && QFileInfo(QStringLiteral("test.dat")).isFile();
+    state.bankLoaded = exam_->bank().Loaded();
     const CategoryDecision d = DecideCategorySwitch(index, state);
     if (d.warning) {
         ShowWarning(ToQ(*d.warning));
@@ -131,6 +136,9 @@ void Form1::onCategory(int index)
     pages_[to]->setVisible(true);
     pages_[from]->setVisible(false);
     currentCategory_ = static_cast<std::int16_t>(to);
+    if (d.loadBank) {
+        exam_->LoadBank();
+    }
     if (const char16_t* name = kFirstField[to]) {
         if (auto* field = pages_[to]->findChild<QWidget*>(QString::fromUtf16(name))) {
             field->setFocus(Qt::OtherFocusReason);

@@ -10,6 +10,7 @@ class QFrame;
 namespace zicalc {
 
 class DcButton;
+class ExamPages;
 class PageFrame;
 class TrayIcon;
 
@@ -26,6 +27,8 @@ public:
     std::int16_t currentCategory() const { return currentCategory_; }
     PageFrame* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
     TrayIcon* tray() const { return tray_; }
+    // The question bank and its pages (科举).
+    ExamPages* exam() const { return exam_; }
 
     // What "计算器" in the tray menu does: back to normal size, visible, icon gone.
     void restoreFromTray();
@@ -49,6 +52,7 @@ private:
     std::array<PageFrame*, 11> pages_{};
     std::int16_t currentCategory_ = 0;
     TrayIcon* tray_;
+    ExamPages* exam_ = nullptr;
     QPointer<QWidget> lastActive_;  // the window that last had the keyboard focus
 };
 
