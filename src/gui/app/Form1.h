@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/app/Navigation.h"
+
 class QFrame;
 
 namespace zicalc {
@@ -12,10 +14,13 @@ namespace zicalc {
 class DcButton;
 class ExamPages;
 class PageFrame;
+class SecondaryWindows;
 class TrayIcon;
 
 // The main window: eight category buttons over eleven overlapping page frames, of which one is
-// visible; minimising it puts it in the notification area when the desktop has one.
+// visible; minimising it puts it in the notification area when the desktop has one. It opens the
+// secondary windows through one lifecycle (windows()) and unloads them in a fixed order when it
+// closes.
 class Form1 final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form1)
@@ -29,6 +34,7 @@ public:
     TrayIcon* tray() const { return tray_; }
     // The question bank and its pages (科举).
     ExamPages* exam() const { return exam_; }
+    SecondaryWindows* windows() const { return windows_; }
 
     // What "计算器" in the tray menu does: back to normal size, visible, icon gone.
     void restoreFromTray();
@@ -40,19 +46,20 @@ signals:
     void closed();
 
 protected:
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildTrayMenu();
     void onCategory(int index);
     bool bankPageShown() const;
 
     QFrame* frame1_;
     std::array<DcButton*, 8> buttons_{};
-    std::array<PageFrame*, 11> pages_{};
+    std::array<PageFrame*, kPageCount> pages_{};
     std::int16_t currentCategory_ = 0;
     TrayIcon* tray_;
     ExamPages* exam_ = nullptr;
+    SecondaryWindows* windows_;
     QPointer<QWidget> lastActive_;  // the window that last had the keyboard focus
 };
 

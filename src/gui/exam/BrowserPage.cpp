@@ -92,7 +92,7 @@ BrowserPage::BrowserPage(QuestionBrowser& browser, QWidget* parent)
             option->hide();
             continue;
         }
-        optionGrid->addWidget(option, k / 2, k % 2);
+        optionGrid->addWidget(option, k / 2, k % 2, Qt::AlignLeft);  // a click beside the caption is no click
         connect(option, &QRadioButton::clicked, this, [this, k] { onCategory(k); });
     }
     grid->addWidget(frame10, 0, 1);

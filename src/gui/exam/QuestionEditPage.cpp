@@ -9,6 +9,7 @@
 
 #include "gui/exam/QuestionField.h"
 #include "gui/widgets/DcButton.h"
+#include "gui/widgets/GbkLineEdit.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
 
@@ -50,7 +51,7 @@ QuestionEditPage::QuestionEditPage(Kind kind, bool& quoteToggle, QWidget* parent
         }
         auto* field = new QuestionField(fieldName.arg(i), quoteToggle, this);
         fields_[i] = field;
-        grid->addWidget(field, row, 1);
+        grid->addWidget(field->edit(), row, 1);
         grid->addWidget(MakeLabel(QStringLiteral("(必填)"), this, colours::kRed), row, 2);
         connect(field, &QuestionField::previewText, this, &QuestionEditPage::SetPreview);
         ++row;
@@ -137,7 +138,7 @@ void QuestionEditPage::Focus(EditFocus focus)
             combo_->setFocus(Qt::OtherFocusReason);
             break;
         case EditFocus::FirstField:
-            fields_[0]->setFocus(Qt::OtherFocusReason);
+            fields_[0]->edit()->setFocus(Qt::OtherFocusReason);
             break;
         case EditFocus::SearchField:
         case EditFocus::Unchanged:

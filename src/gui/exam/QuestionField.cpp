@@ -1,35 +1,41 @@
 #include "gui/exam/QuestionField.h"
 
+#include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
-#include "core/app/Gbk.h"
 #include "core/exam/QuestionEditPages.h"
+#include "gui/widgets/GbkLineEdit.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Warning.h"
 
 namespace zicalc {
 namespace {
 
-int CountRefused(const QString& text)
+qsizetype CountRefused(const QString& text)
 {
-    return static_cast<int>(text.count(QLatin1Char(',')) + text.count(QLatin1Char('"')));
+    return text.count(QLatin1Char(',')) + text.count(QLatin1Char('"'));
 }
 
 }  // namespace
 
 QuestionField::QuestionField(const QString& objectName, bool& quoteToggle, QWidget* parent)
-    : QLineEdit(parent), quoteToggle_(quoteToggle)
+    : QObject(parent), edit_(new GbkLineEdit(objectName, parent)), quoteToggle_(quoteToggle)
 {
-    setObjectName(objectName);
-    connect(this, &QLineEdit::textEdited, this, &QuestionField::onEdited);
+    edit_->installEventFilter(this);
+    connect(edit_, &QLineEdit::textEdited, this, &QuestionField::onEdited);
+}
+
+QString QuestionField::text() const
+{
+    return edit_->text();
 }
 
 void QuestionField::setProgramText(const QString& text)
 {
     accepted_ = text;
-    if (QLineEdit::text() != text) {
-        setText(text);
+    if (edit_->text() != text) {
+        edit_->setText(text);
     }
 }
 
@@ -46,62 +52,68 @@ QString QuestionField::replaceTyped(const QString& typed)
     return out;
 }
 
-void QuestionField::keyPressEvent(QKeyEvent* event)
+bool QuestionField::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        focusNextChild();
-        return;
+    if (watched != edit_ || forwarding_) {
+        return QObject::eventFilter(watched, event);
     }
-    const QString typed = event->text();
-    if (typed.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        const QString replaced = replaceTyped(typed);
-        if (replaced != typed) {
-            insert(replaced);  // as if the full-width character had been typed
-            return;
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+                forwarding_ = true;
+                QApplication::sendEvent(edit_, &tab);
+                forwarding_ = false;
+                return true;
+            }
+            const QString typed = key->text();
+            if (typed.size() == 1 && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+                !edit_->isReadOnly()) {
+                const QString replaced = replaceTyped(typed);
+                if (replaced != typed) {
+                    edit_->insert(replaced);  // as if the full-width character had been typed
+                    return true;
+                }
+            }
+            break;
         }
-    }
-    QLineEdit::keyPressEvent(event);
-}
-
-void QuestionField::inputMethodEvent(QInputMethodEvent* event)
-{
-    // An input method that commits ASCII punctuation is treated like typing it.
-    const QString commit = event->commitString();
-    if (!commit.isEmpty()) {
-        const QString replaced = replaceTyped(commit);
-        if (replaced != commit) {
-            QInputMethodEvent changed(event->preeditString(), event->attributes());
-            changed.setCommitString(replaced, event->replacementStart(), event->replacementLength());
-            QLineEdit::inputMethodEvent(&changed);
-            return;
+        case QEvent::InputMethod: {
+            // An input method that commits ASCII punctuation is taken like typing it.
+            auto* im = static_cast<QInputMethodEvent*>(event);
+            const QString commit = im->commitString();
+            const QString replaced = replaceTyped(commit);
+            if (replaced != commit) {
+                QInputMethodEvent changed(im->preeditString(), im->attributes());
+                changed.setCommitString(replaced, im->replacementStart(), im->replacementLength());
+                forwarding_ = true;
+                QApplication::sendEvent(edit_, &changed);
+                forwarding_ = false;
+                return true;
+            }
+            break;
         }
+        case QEvent::FocusIn:
+            emit previewText(edit_->text());
+            break;
+        default:
+            break;
     }
-    QLineEdit::inputMethodEvent(event);
-}
-
-void QuestionField::focusInEvent(QFocusEvent* event)
-{
-    QLineEdit::focusInEvent(event);
-    emit previewText(text());
+    return QObject::eventFilter(watched, event);
 }
 
 void QuestionField::onEdited(const QString& text)
 {
-    // Only what this change brought in is judged: a quote that came with the question from the file
-    // does not make every later keystroke a refusal.
+    // Only what this change brought in is judged: a quote that came with a question from the file
+    // does not turn every later keystroke into a refusal.
     if (CountRefused(text) > CountRefused(accepted_)) {
         accepted_.clear();
-        clear();
+        edit_->clear();
         emit previewText(QString());
-        ShowWarning(ToQ(kCommaRefusedMessage));
-        return;
-    }
-    if (auto bad = FirstCharacterNotInGbk(ToStd(text))) {
-        const int cursor = cursorPosition();
-        const QString previous = accepted_;
-        setText(previous);
-        setCursorPosition(std::min(cursor, static_cast<int>(previous.size())));
-        ShowWarning(QStringLiteral("“%1”无法存入题库，请换一个字！").arg(ToQ(*bad)));
+        // Shown once the event that brought the text has finished (a drop or an input method's
+        // commit must not be left half done under a modal box).
+        QMetaObject::invokeMethod(
+            this, [] { ShowWarning(ToQ(kCommaRefusedMessage)); }, Qt::QueuedConnection);
         return;
     }
     accepted_ = text;

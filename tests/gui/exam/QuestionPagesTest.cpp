@@ -176,6 +176,7 @@ private slots:
                 QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
                 QApplication::sendEvent(edit, &drop);
             }
+            QTest::qWait(100);  // the warning comes once the paste or drop has finished
         });
         QCOMPARE(warnings, QStringList{u"不能带有逗号或分号！"_qs});
         QCOMPARE(edit->text(), QString());
@@ -201,7 +202,7 @@ private slots:
         Click(form_.get(), u"Button0(1)"_qs);
         QVERIFY(Page(9)->isVisible());
 
-        Choose(form_.get(), u"Combo5"_qs, u"历史知识"_qs);
+        QVERIFY(Choose(form_.get(), u"Combo5"_qs, u"历史知识"_qs));
         TypeIn(Find<QLineEdit>(form_.get(), u"Text18(0)"_qs), u"新问题?"_qs);
         Click(form_.get(), u"Button22(0)"_qs);
         QCOMPARE(Find<QLabel>(form_.get(), u"Label19"_qs)->text(), u"待输入框不能为空！"_qs);
@@ -364,5 +365,5 @@ private:
     std::unique_ptr<zicalc::Form1> form_;
 };
 
-QTEST_MAIN(QuestionPagesTest)
+ZICALC_GUI_TEST_MAIN(QuestionPagesTest)
 #include "QuestionPagesTest.moc"
