@@ -73,7 +73,7 @@ BrowserPage::BrowserPage(QuestionBrowser& browser, QWidget* parent)
     list2_->setSelectionMode(QAbstractItemView::SingleSelection);
     SetTextColour(list2_, colours::kBlue);
     left->addWidget(list2_, 1);
-    grid->addLayout(left, 0, 0, 2, 1);
+    grid->addLayout(left, 0, 0, 3, 1);
 
     // Right: the category options, then the answer area.
     auto* frame10 = MakeFrame(QStringLiteral("Frame10"), QStringLiteral("分类查看"), this);
@@ -103,8 +103,7 @@ BrowserPage::BrowserPage(QuestionBrowser& browser, QWidget* parent)
     shownLine_->setObjectName(QStringLiteral("Text19(0)"));
     shownLine_->setReadOnly(true);
     shownLine_->setFocusPolicy(Qt::NoFocus);
-    shownLine_->setMinimumHeight(48);
-    shownLine_->setMaximumHeight(64);
+    shownLine_->setFixedHeight(shownLine_->fontMetrics().lineSpacing() * 4 + 12);
     SetTextColour(shownLine_, colours::kBlue);
     answerBox->addWidget(shownLine_);
     auto* answerRow = new QHBoxLayout();
@@ -113,6 +112,9 @@ BrowserPage::BrowserPage(QuestionBrowser& browser, QWidget* parent)
     caption->setReadOnly(true);
     caption->setFocusPolicy(Qt::NoFocus);
     caption->setFrame(false);
+    QPalette plain = caption->palette();
+    plain.setColor(QPalette::Base, ToQColor(colours::kPage));
+    caption->setPalette(plain);
     caption->setFixedWidth(caption->fontMetrics().horizontalAdvance(caption->text()) + 8);
     SetTextColour(caption, colours::kMagenta);
     answerRow->addWidget(caption);
@@ -126,9 +128,11 @@ BrowserPage::BrowserPage(QuestionBrowser& browser, QWidget* parent)
     grid->addWidget(frame11, 1, 1);
 
     commandRow_ = new QHBoxLayout();
+    commandRow_->addStretch(1);
     const std::array<const char16_t*, 3> captions{u"清空", u"添加", u"修改"};
     for (int i = 0; i < 3; ++i) {
         auto* b = new DcButton(QStringLiteral("Button17(%1)").arg(i), QString::fromUtf16(captions[i]), i, this);
+        b->setMinimumWidth(72);
         commandRow_->addWidget(b);
         connect(b, &DcButton::clickedIndex, this, [this](int index) {
             if (index == 0) {
@@ -142,10 +146,11 @@ BrowserPage::BrowserPage(QuestionBrowser& browser, QWidget* parent)
             }
         });
     }
-    grid->addLayout(commandRow_, 2, 0, 1, 2);
+    commandRow_->addStretch(1);
+    grid->addLayout(commandRow_, 3, 0, 1, 2);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
-    grid->setRowStretch(1, 1);
+    grid->setRowStretch(2, 1);
 
     connect(text17_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (rendering_) {
@@ -197,6 +202,12 @@ void BrowserPage::Render()
     shownLine_->setPlainText(ToQ(browser_.shownLine()));
     answer_->setText(ToQ(browser_.shownAnswer()));
     rendering_ = false;
+}
+
+void BrowserPage::addCommandButton(QWidget* button)
+{
+    button->setMinimumWidth(72);
+    commandRow_->insertWidget(commandRow_->count() - 1, button);
 }
 
 void BrowserPage::FocusSearch()

@@ -48,8 +48,8 @@ public:
     void Render();
     // Focus to the search field.
     void FocusSearch();
-    // The row of command buttons, for the buttons other pages bring ("考试", "迷你").
-    QHBoxLayout* commandRow() const { return commandRow_; }
+    // Adds a button at the end of the row of command buttons (the exam's "考试" and "迷你").
+    void addCommandButton(QWidget* button);
 
 signals:
     void addRequested();

@@ -73,6 +73,7 @@ QuestionEditPage::QuestionEditPage(Kind kind, bool& quoteToggle, QWidget* parent
     ++row;
 
     auto* buttons = new QHBoxLayout();
+    buttons->setSpacing(8);
     const std::array<const char16_t*, 4> addCaptions{u"添加", u"清空", u"退出", nullptr};
     const std::array<const char16_t*, 4> modifyCaptions{u"修改", u"删除", u"退出", u"取消"};
     const auto& names = add ? addCaptions : modifyCaptions;
