@@ -29,6 +29,8 @@ public:
     void SetSearchText(std::string_view text);
     // A line of the list selected (by mouse or keyboard).
     void SelectLine(std::size_t line);
+    // QuestionSelected = false, the list and answer left as they are (leaving for another page).
+    void ForgetSelection() { questionSelected_ = false; }
     // ResetBrowser: nothing selected, search field and answer emptied, list emptied, no category.
     void Reset();
 

@@ -18,6 +18,9 @@
 #include "gui/calc/CharacterPage.h"
 #include "gui/calc/GuildPage.h"
 #include "gui/calc/TaskPage.h"
+#include "gui/exam/BrowserPage.h"
+#include "gui/exam/ExamPages.h"
+#include "gui/exam/QuestionEditPage.h"
 #include "gui/pets/PetPage.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/Fonts.h"
@@ -91,12 +94,13 @@ Form1::Form1(QWidget* parent)
     pages_[2] = new TaskPage(frame1_);
     pages_[3] = new PetPage(frame1_);
     pages_[4] = new PageFrame(4, frame1_);
-    pages_[5] = new PageFrame(5, frame1_);
+    exam_ = new ExamPages(frame1_, this);
+    pages_[kExamCategory] = exam_->browserPage();
     pages_[6] = new OtherPage(frame1_);
     pages_[7] = new AboutPage(frame1_);
-    for (int i = kMockExamPage; i < kPageCount; ++i) {
-        pages_[static_cast<std::size_t>(i)] = new PageFrame(i, frame1_);
-    }
+    pages_[kMockExamPage] = new PageFrame(kMockExamPage, frame1_);
+    pages_[kAddQuestionPage] = exam_->addPage();
+    pages_[kModifyQuestionPage] = exam_->modifyPage();
     for (PageFrame* p : pages_) {
         stack->addWidget(p, 0, 0);
         p->setVisible(p->index() == 0);
@@ -137,6 +141,7 @@ void Form1::onCategory(int index)
     state.current = currentCategory_;
     state.bankPageShown = bankPageShown();
     state.bankFileExists = index == kExamCategory && QFileInfo(QStringLiteral("test.dat")).isFile();
+    state.bankLoaded = exam_->bank().Loaded();
     const CategoryDecision d = DecideCategorySwitch(index, state);
     if (d.warning) {
         ShowWarning(ToQ(*d.warning));
@@ -151,6 +156,9 @@ void Form1::onCategory(int index)
     pages_[to]->setVisible(true);
     pages_[from]->setVisible(false);
     currentCategory_ = static_cast<std::int16_t>(to);
+    if (d.loadBank) {
+        exam_->LoadBank();
+    }
     if (const char16_t* name = kFirstField[to]) {
         if (auto* field = pages_[to]->findChild<QWidget*>(QString::fromUtf16(name))) {
             field->setFocus(Qt::OtherFocusReason);
