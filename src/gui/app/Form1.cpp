@@ -19,7 +19,10 @@
 #include "gui/calc/GuildPage.h"
 #include "gui/calc/TaskPage.h"
 #include "gui/exam/BrowserPage.h"
+#include "gui/exam/ExamPage.h"
 #include "gui/exam/ExamPages.h"
+#include "gui/exam/Form8.h"
+#include "gui/exam/MockExamButtons.h"
 #include "gui/exam/QuestionEditPage.h"
 #include "gui/pets/PetPage.h"
 #include "gui/widgets/DcButton.h"
@@ -98,7 +101,10 @@ Form1::Form1(QWidget* parent)
     pages_[kExamCategory] = exam_->browserPage();
     pages_[6] = new OtherPage(frame1_);
     pages_[7] = new AboutPage(frame1_);
-    pages_[kMockExamPage] = new PageFrame(kMockExamPage, frame1_);
+    auto* examPage = new ExamPage(exam_->bank(), frame1_);
+    pages_[kMockExamPage] = examPage;
+    connect(new MockExamButtons(*exam_, *examPage, this), &MockExamButtons::miniRequested, this,
+            [this] { windows_->open<Form8>(OpenOrder::HideMainThenShow); });
     pages_[kAddQuestionPage] = exam_->addPage();
     pages_[kModifyQuestionPage] = exam_->modifyPage();
     for (PageFrame* p : pages_) {
