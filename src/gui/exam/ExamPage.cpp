@@ -26,7 +26,7 @@ QLabel* BigLabel(const QString& name, QWidget* parent)
 {
     auto* label = MakeNamedLabel(name, QString(), parent, colours::kRed);
     QFont f = label->font();
-    f.setPointSize(f.pointSize() * 2);
+    f.setPointSizeF(f.pointSizeF() * 2.5);
     f.setBold(true);
     label->setFont(f);
     label->setAlignment(Qt::AlignCenter);
@@ -94,14 +94,15 @@ void ExamPage::build()
     text20_->setReadOnly(true);
     text20_->setFocusPolicy(Qt::ClickFocus);
     SetTextColour(text20_, colours::kBlue);
-    text20_->setFixedHeight(text20_->fontMetrics().lineSpacing() * 3 + 12);
+    text20_->setFixedHeight(text20_->fontMetrics().lineSpacing() * 5 + 12);
     left->addWidget(text20_);
 
     auto* frame12 = new QFrame(this);
     frame12->setObjectName(QStringLiteral("Frame12"));
     auto* grid = new QGridLayout(frame12);
-    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setContentsMargins(0, 6, 0, 6);
     grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(16);
     static constexpr std::array<const char16_t*, 4> kOptionCaptions{u"A.", u"B.", u"C.", u"D."};
     for (int i = 0; i < 4; ++i) {
         auto* option = new QRadioButton(QString::fromUtf16(kOptionCaptions[static_cast<std::size_t>(i)]), frame12);
@@ -137,8 +138,10 @@ void ExamPage::build()
     verdict_->setMinimumWidth(verdict_->fontMetrics().horizontalAdvance(QStringLiteral("答题超时！")) + 8);
     right->addWidget(verdict_);
     right->addWidget(status_);
+    right->addStretch(1);
     middle->addLayout(right);
     layout->addLayout(middle);
+    layout->addSpacing(8);
 
     // 第 [stage] 关          现答对 [passed] 题,答错 [wrong] 题,共用时 [seconds] 秒
     auto* counters = new QHBoxLayout();
@@ -169,6 +172,7 @@ void ExamPage::build()
     for (QLabel* letter : {resultLine_[1], resultLine_[0]}) {
         letter->setMinimumWidth(letter->fontMetrics().horizontalAdvance(QStringLiteral("WW")));
     }
+    resultLine_[2]->setMinimumWidth(resultLine_[2]->fontMetrics().horizontalAdvance(ToQ(kVerdictWrong)) + 4);
     result->addWidget(MakeLabel(QStringLiteral("你选择了:"), this));
     result->addWidget(resultLine_[1]);
     result->addWidget(MakeLabel(QStringLiteral("正确答案是:"), this));
@@ -183,6 +187,7 @@ void ExamPage::build()
     message->setMinimumHeight(message->fontMetrics().lineSpacing() * 2);
     message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(message);
+    layout->addStretch(1);
 
     auto* buttons = new QHBoxLayout();
     static constexpr std::array<const char16_t*, 3> kControlCaptions{u"开始", u"停止", u"放弃"};
@@ -230,7 +235,6 @@ void ExamPage::build()
         render();
     });
     layout->addLayout(reviewRow);
-    layout->addStretch(1);
 
     timer1_ = Ticker(QStringLiteral("Timer1"), this);
     timer2_ = Ticker(QStringLiteral("Timer2"), this);

@@ -108,6 +108,7 @@ Form8::Form8(const std::filesystem::path& bankFile, QWidget* parent) : QWidget(p
         focusSearch();
     });
     connect(corner, &DcButton::clickedIndex, this, [this] {
+        startCorner_ = false;
         moveTo(corner_.Press());
         focusSearch();
     });
@@ -138,15 +139,10 @@ void Form8::showEvent(QShowEvent* event)
         return;
     }
     shownOnce_ = true;
-    adjustSize();
+    // A small window of a fixed size: nothing in it grows, and the corners depend on its size.
+    setFixedSize(sizeHint());
     moveTo(MiniCornerPlace::BottomRight);
     focusSearch();
-    // Once the window manager has framed the window, its outer size is known: place it again.
-    QTimer::singleShot(0, this, [this] {
-        if (corner_.value() == 1) {
-            moveTo(MiniCornerPlace::BottomRight);
-        }
-    });
     if (loadWarning_) {
         // After the window is up, so the player sees what has nothing to find.
         QTimer::singleShot(0, this, [this] {
@@ -156,6 +152,17 @@ void Form8::showEvent(QShowEvent* event)
             focusSearch();
         });
     }
+}
+
+bool Form8::event(QEvent* event)
+{
+    // The window manager frames the window after it is shown; until the player picks a corner,
+    // the starting corner is kept for the outer size as it turns out.
+    if (startCorner_ && (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) &&
+        frameGeometry().size() != placedFrameSize_) {
+        moveTo(MiniCornerPlace::BottomRight);
+    }
+    return QWidget::event(event);
 }
 
 void Form8::moveTo(MiniCornerPlace place)
@@ -168,6 +175,7 @@ void Form8::moveTo(MiniCornerPlace place)
     const QRect outer = frameGeometry();
     const MiniPoint p = MiniCornerPoint(place, MiniScreen{area.x(), area.y(), area.width(), area.height()},
                                         outer.width(), outer.height());
+    placedFrameSize_ = outer.size();
     move(p.left, p.top);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QWidget>
 #include <array>
 #include <filesystem>
@@ -31,6 +32,7 @@ public:
     int miniCorner() const { return corner_.value(); }
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -43,6 +45,8 @@ private:
     MiniCorner corner_;
     std::optional<std::string> loadWarning_;
     bool shownOnce_ = false;
+    bool startCorner_ = true;  // still where it opened: bottom right
+    QSize placedFrameSize_;
 
     QLineEdit* text1_ = nullptr;
     QPlainTextEdit* text2_ = nullptr;
