@@ -105,6 +105,17 @@ private slots:
         QVERIFY(exam->clockTimer()->isActive());
     }
 
+    // 科举 still reports a missing bank file while the exam page is up, in the real warning box,
+    // and the page stays.
+    void aMissingFileIsReportedFromTheExamPage()
+    {
+        Click(form_.get(), QStringLiteral("Button17(3)"));
+        QVERIFY(QFile::remove(QStringLiteral("test.dat")));
+        const QStringList warnings = AnswerWarnings([this] { Click(form_.get(), QStringLiteral("Button0(5)")); });
+        QCOMPARE(warnings, QStringList{QStringLiteral("找不到科举题库!")});
+        QVERIFY(page(8)->isVisible());
+    }
+
     // A bank file without a single question: 考试 says so in the warning box and stays put.
     void anEmptyBankIsNoExam()
     {
