@@ -13,9 +13,9 @@ namespace zicalc {
 // An empty optional keeps what the control has.
 struct ControlUpdate final {
     std::string control;
-    std::optional<std::string> text;     // field text, label or button caption, a list's chosen item
-    std::optional<Rgb> colour;           // text colour
-    std::optional<bool> checked;         // check box or option button
+    std::optional<std::string> text;  // field text, label or button caption, a list's chosen item
+    std::optional<Rgb> colour;        // text colour
+    std::optional<bool> checked;      // check box or option button
     std::optional<bool> visible;
     std::optional<bool> enabled;
     std::optional<std::string> toolTip;

@@ -21,8 +21,8 @@ int CultivationMoneyFactor(bool attackChosen, bool defenceChosen)
     return attackChosen ? kAttackMoneyFactor : defenceChosen ? kDefenceMoneyFactor : 0;
 }
 
-Outcome CultivationCost(std::string_view currentLevel, std::string_view currentExperience,
-                        std::string_view targetLevel, int moneyFactor)
+Outcome CultivationCost(std::string_view currentLevel, std::string_view currentExperience, std::string_view targetLevel,
+                        int moneyFactor)
 {
     Outcome out;
     if (currentLevel.empty() || currentExperience.empty() || targetLevel.empty()) {

@@ -28,7 +28,7 @@ std::string Indexed(const char* array, int i)
 // Both rows share everything but the constants: the aptitude's divisor and the factors of the
 // points for the new and the old scale (old = 3 × new).
 Outcome Growth(Outcome out, std::string_view level, std::string_view value, std::string_view points,
-                   std::string_view aptitude, double aptitudeDivisor, double newFactor, double oldFactor)
+               std::string_view aptitude, double aptitudeDivisor, double newFactor, double oldFactor)
 {
     const auto lv = ParseInt16(level);
     const auto v = ParseInt16(value);
@@ -67,8 +67,7 @@ Outcome GrowthFromHp(std::string_view level, std::string_view hp, std::string_vi
     return Growth(std::move(out), level, hp, constitution, aptitude, 1000, 6, 2);
 }
 
-Outcome GrowthFromMp(std::string_view level, std::string_view mana, std::string_view magic,
-                     std::string_view aptitude)
+Outcome GrowthFromMp(std::string_view level, std::string_view mana, std::string_view magic, std::string_view aptitude)
 {
     Outcome out;
     if (level.empty() || mana.empty() || magic.empty() || aptitude.empty()) {

@@ -6,11 +6,12 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "core/pets/GrowthRate.h"
+#include "gui/widgets/ApplyOutcome.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/NumericField.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
-#include "core/pets/GrowthRate.h"
 
 namespace zicalc {
 
@@ -24,14 +25,13 @@ GrowthRateFrame::GrowthRateFrame(QWidget* parent) : QWidget(parent)
 
     const auto field = [frame](int i) {
         const int maxLength = i == 0 ? 3 : 4;
-        auto* f = new NumericField(QStringLiteral("Text13(%1)").arg(i), maxLength, QStringLiteral("0"), frame);
+        auto* f = new NumericField(QStringLiteral("Text13(%1)").arg(i), maxLength, QString(), frame);
         FitDigits(f, maxLength);
         return f;
     };
     const auto result = [frame](int i) {
-        auto* r = MakeResultLine(QStringLiteral("Text14(%1)").arg(i), QString(), frame);
+        auto* r = MakeResultField(QStringLiteral("Text14(%1)").arg(i), frame, 8);
         SetTextColour(r, colours::kRed);
-        FitDigits(r, 8);
         return r;
     };
     const auto button = [this, frame](int i, const QString& caption) {
@@ -53,11 +53,9 @@ GrowthRateFrame::GrowthRateFrame(QWidget* parent) : QWidget(parent)
     levelRow->addStretch(1);
     auto* resultRow = row();
     resultRow->addWidget(MakeLabel(QStringLiteral("成长率(新)"), frame));
-    text14_[0] = result(0);
-    resultRow->addWidget(text14_[0]);
+    resultRow->addWidget(result(0));
     resultRow->addWidget(MakeLabel(QStringLiteral("(旧)"), frame));
-    text14_[1] = result(1);
-    resultRow->addWidget(text14_[1]);
+    resultRow->addWidget(result(1));
     resultRow->addStretch(1);
 
     // A heading with its 计算 button over the three inputs of each source. The widgets are made
@@ -83,23 +81,18 @@ GrowthRateFrame::GrowthRateFrame(QWidget* parent) : QWidget(parent)
     }
     levelRow->addWidget(button(2, QStringLiteral("重设")));
     layout->addStretch(1);
+    ApplyOutcome(GrowthRateReset(), this);
 }
 
 void GrowthRateFrame::onButton11(int index)
 {
     const auto text = [this](int i) { return ToStd(text13_[static_cast<std::size_t>(i)]->text()); };
     if (index == 0) {
-        ApplyOutcome(GrowthFromHp(text(0), text(1), text(2), text(3)), {text14_[0], text14_[1]});
+        ApplyOutcome(GrowthFromHp(text(0), text(1), text(2), text(3)), this);
     } else if (index == 1) {
-        ApplyOutcome(GrowthFromMp(text(0), text(4), text(5), text(6)),
-                     {text14_[0], text14_[1], text13_[0], text13_[4], text13_[5], text13_[6]});
+        ApplyOutcome(GrowthFromMp(text(0), text(4), text(5), text(6)), this);
     } else {
-        for (auto* f : text13_) {
-            f->setText(QStringLiteral("0"));
-        }
-        for (auto* r : text14_) {
-            r->clear();
-        }
+        ApplyOutcome(GrowthRateReset(), this);
     }
     text13_[0]->focusAndSelect();
 }

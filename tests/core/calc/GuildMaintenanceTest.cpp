@@ -44,7 +44,8 @@ TEST(MaintenanceTooltips, VaultBonusLimitByCount)
         const std::string expected = std::to_string(n) + "个金库可容纳资金上限是" + std::to_string((n + 2) * 1000) +
                                      "万两, 商人跑商有额外奖励的资金上限是" +
                                      std::to_string(bonus[static_cast<std::size_t>(n)]) + "万两.";
-        EXPECT_EQ(MaintenanceForBuildings(4, {n, 0, 0, 0, 0, 0}).Final("Label17(0)").toolTip, expected) << n << " vaults";
+        EXPECT_EQ(MaintenanceForBuildings(4, {n, 0, 0, 0, 0, 0}).Final("Label17(0)").toolTip, expected)
+            << n << " vaults";
     }
 }
 
@@ -70,9 +71,12 @@ TEST(MaintenanceTooltips, PublishedTexts)
 
 TEST(MaintenanceTooltips, WingRoomsStopAt200Members)
 {
-    EXPECT_EQ(MaintenanceForBuildings(5, {0, 0, 0, 0, 16, 0}).Final("Label17(4)").toolTip, "16个厢房,可容纳帮众上限为200人.");
-    EXPECT_EQ(MaintenanceForBuildings(5, {0, 0, 0, 0, 17, 0}).Final("Label17(4)").toolTip, "17个厢房,可容纳帮众上限为200人.");
-    EXPECT_EQ(MaintenanceForBuildings(5, {0, 0, 0, 0, 20, 0}).Final("Label17(4)").toolTip, "20个厢房,可容纳帮众上限为200人.");
+    EXPECT_EQ(MaintenanceForBuildings(5, {0, 0, 0, 0, 16, 0}).Final("Label17(4)").toolTip,
+              "16个厢房,可容纳帮众上限为200人.");
+    EXPECT_EQ(MaintenanceForBuildings(5, {0, 0, 0, 0, 17, 0}).Final("Label17(4)").toolTip,
+              "17个厢房,可容纳帮众上限为200人.");
+    EXPECT_EQ(MaintenanceForBuildings(5, {0, 0, 0, 0, 20, 0}).Final("Label17(4)").toolTip,
+              "20个厢房,可容纳帮众上限为200人.");
 }
 
 TEST(MaintenanceForLevel, ChoosingALevelStartsFromNoBuildings)
@@ -80,7 +84,8 @@ TEST(MaintenanceForLevel, ChoosingALevelStartsFromNoBuildings)
     const Outcome one = MaintenanceForLevel(1);
     EXPECT_EQ(one.Final("Text28(0)").text, "25200");
     EXPECT_EQ(one.Final("Text28(1)").text, "1209600");
-    EXPECT_EQ(one.Final("Label17(0)").toolTip, "0个金库可容纳资金上限是2000万两,商人跑商有额外奖励的资金上限是500万两.");
+    EXPECT_EQ(one.Final("Label17(0)").toolTip,
+              "0个金库可容纳资金上限是2000万两,商人跑商有额外奖励的资金上限是500万两.");
     EXPECT_EQ(one.Final("Label17(4)").toolTip, "0个厢房,可容纳帮众上限为40人.");
 
     // Level 0: no guild, so no fee and no vault description.

@@ -165,8 +165,7 @@ TEST(SealingRewards, EmptyLevelWarnsAndRestoresTheLevelZeroState)
     // The restored results are those of level 0.
     const Outcome zero = SealingRewards("0", false);
     for (std::size_t k = 0; k < SealingAreas.size(); ++k) {
-        EXPECT_EQ(out.Final(SealingExperienceField(k)).text,
-                  zero.Final(SealingExperienceField(k)).text);
+        EXPECT_EQ(out.Final(SealingExperienceField(k)).text, zero.Final(SealingExperienceField(k)).text);
         EXPECT_EQ(out.Final(SealingMoneyField(k)).text, zero.Final(SealingMoneyField(k)).text);
     }
     EXPECT_EQ(out.Final(SealingExperienceField(0)).text, "600");
