@@ -25,7 +25,7 @@ private slots:
         result_ = zicalc::MakeResultField(QStringLiteral("result"), window_.get());
         result_->setText(QStringLiteral("42"));
         auto* after = new NumericField(QStringLiteral("after"), 3, QStringLiteral("7"), window_.get());
-        for (auto* w : {first_, second_, result_, after}) {
+        for (QLineEdit* w : std::initializer_list<QLineEdit*>{first_, second_, result_, after}) {
             layout->addWidget(w);
         }
         window_->show();
