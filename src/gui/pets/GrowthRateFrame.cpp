@@ -58,8 +58,8 @@ GrowthRateFrame::GrowthRateFrame(QWidget* parent) : QWidget(parent)
     resultRow->addWidget(result(1));
     resultRow->addStretch(1);
 
-    // A heading with its 计算 button over the three inputs of each source. The widgets are made
-    // in tab order (inputs before their button); the layouts place them.
+    // A heading over the three inputs of each source, its 计算 right after them. The widgets are
+    // made in tab order (inputs before their button; 重设 last); the layouts place them.
     const std::array<std::array<const char16_t*, 4>, 2> sources{{
         {u"根据气血计算:", u"气血:", u"体质:", u"体力资质:"},
         {u"根据魔法计算", u"魔法:", u"法力:", u"法力资质:"},
@@ -68,7 +68,6 @@ GrowthRateFrame::GrowthRateFrame(QWidget* parent) : QWidget(parent)
         const auto& texts = sources[static_cast<std::size_t>(r)];
         auto* heading = row();
         heading->addWidget(MakeLabel(QString::fromUtf16(texts[0]), frame));
-        heading->addStretch(1);
         auto* inputs = row();
         for (int k = 0; k < 3; ++k) {
             const auto i = static_cast<std::size_t>(1 + 3 * r + k);
@@ -76,10 +75,11 @@ GrowthRateFrame::GrowthRateFrame(QWidget* parent) : QWidget(parent)
             text13_[i] = field(static_cast<int>(i));
             inputs->addWidget(text13_[i]);
         }
+        inputs->addWidget(button(r, QStringLiteral("计算")));
         inputs->addStretch(1);
-        heading->addWidget(button(r, QStringLiteral("计算")));
+        heading->addStretch(1);
     }
-    levelRow->addWidget(button(2, QStringLiteral("重设")));
+    levelRow->insertWidget(2, button(2, QStringLiteral("重设")));
     layout->addStretch(1);
     ApplyOutcome(GrowthRateReset(), this);
 }
