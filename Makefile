@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 RUN_DIR   ?= $(BUILD_DIR)/run
 JOBS      ?= $(shell nproc)
 
-.PHONY: all deps configure build run test format clean
+.PHONY: all deps configure build run test fuzz format clean
 
 all: build
 
@@ -21,6 +21,11 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The question bank reader under libFuzzer for a bounded time (FUZZ_SECONDS, default 60); not part
+# of `make test`.
+fuzz:
+	@bash scripts/run-fuzz
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,5 +1,6 @@
 #include "core/exam/QuestionFile.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/app/Gbk.h"
@@ -23,58 +24,101 @@ std::string_view TrimTrailingBlanks(std::string_view s)
     return s;
 }
 
-// Decodes one line's bytes, each byte that does not decode shown as U+FFFD. Returns whether the line
-// was clean.
-bool DecodeLineLeniently(std::string_view bytes, std::string& out)
+constexpr unsigned kFirstLead = 0x81;
+constexpr unsigned kLastLead = 0xFE;
+constexpr unsigned kFirstTrail = 0x40;
+constexpr unsigned kLastTrail = 0xFE;
+constexpr unsigned kTrailCount = kLastTrail - kFirstTrail + 1;
+
+// Every two-byte GBK code as UTF-8 (empty when the codec does not map it), asked of the codec
+// itself once, a row of codes per call, the first time a damaged file is read: decoding the bytes
+// around each bad one afresh would cost a codec call per bad byte, and a whole file saved in
+// another encoding has one in nearly every character.
+const std::vector<std::string>& PairTable()
 {
-    bool clean = true;
-    while (!bytes.empty()) {
-        GbkResult part = DecodeGbk(bytes);
-        if (part.ok()) {
-            out += part.text;
-            return clean;
+    static const std::vector<std::string> table = [] {
+        std::vector<std::string> t((kLastLead - kFirstLead + 1) * kTrailCount);
+        auto slot = [&t](unsigned lead, unsigned trail) -> std::string& {
+            return t[(lead - kFirstLead) * kTrailCount + (trail - kFirstTrail)];
+        };
+        for (unsigned lead = kFirstLead; lead <= kLastLead; ++lead) {
+            std::string row;
+            for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail) {
+                if (trail != 0x7F) {  // never a trail byte
+                    row += static_cast<char>(lead);
+                    row += static_cast<char>(trail);
+                    row += '\n';
+                }
+            }
+            GbkResult decoded = DecodeGbk(row);
+            if (decoded.ok()) {
+                std::string_view rest = decoded.text;
+                for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail) {
+                    if (trail != 0x7F) {
+                        const std::size_t lf = rest.find('\n');
+                        slot(lead, trail).assign(rest.substr(0, lf));
+                        rest.remove_prefix(lf + 1);
+                    }
+                }
+                continue;
+            }
+            // A row with unmapped codes (user-defined areas): code by code.
+            for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail) {
+                const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+                GbkResult one = DecodeGbk(std::string_view(pair, 2));
+                if (trail != 0x7F && one.ok()) {
+                    slot(lead, trail) = std::move(one.text);
+                }
+            }
         }
-        clean = false;
-        const std::size_t bad = std::min(*part.errorAt, bytes.size() - 1);
-        if (bad > 0) {
-            GbkResult prefix = DecodeGbk(bytes.substr(0, bad));
-            if (prefix.ok()) {
-                out += prefix.text;
-            } else {
-                out += kReplacement;
+        return t;
+    }();
+    return table;
+}
+
+// The bytes as UTF-8 with each byte that is not part of a GBK character shown as U+FFFD.
+std::string DecodeLeniently(std::string_view bytes)
+{
+    const std::vector<std::string>& table = PairTable();
+    std::string out;
+    out.reserve(bytes.size() * 3 / 2);
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            out += static_cast<char>(b);
+            ++i;
+            continue;
+        }
+        if (b >= kFirstLead && b <= kLastLead && i + 1 < bytes.size()) {
+            const auto t = static_cast<unsigned char>(bytes[i + 1]);
+            if (t >= kFirstTrail && t <= kLastTrail) {
+                const std::string& c = table[(b - kFirstLead) * kTrailCount + (t - kFirstTrail)];
+                if (!c.empty()) {
+                    out += c;
+                    i += 2;
+                    continue;
+                }
             }
         }
         out += kReplacement;
-        bytes.remove_prefix(bad + 1);
+        ++i;
     }
-    return clean;
+    return out;
 }
 
-// The whole file as UTF-8; when some bytes do not decode, the file is decoded line by line (a line
-// break is never part of a GBK double-byte character) so one bad line cannot cost the others.
+// The whole file as UTF-8; when some bytes do not decode, the rest is still read (above) and the
+// line of the first bad byte is noted.
 std::string DecodeFile(std::string_view bytes, std::optional<std::size_t>& undecodableLine)
 {
     GbkResult whole = DecodeGbk(bytes);
     if (whole.ok()) {
         return std::move(whole.text);
     }
-    std::string text;
-    text.reserve(bytes.size() * 3 / 2);
-    std::size_t lineNumber = 1;
-    while (true) {
-        const std::size_t lf = bytes.find('\n');
-        const std::string_view line = bytes.substr(0, lf);
-        if (!DecodeLineLeniently(line, text) && !undecodableLine) {
-            undecodableLine = lineNumber;
-        }
-        if (lf == std::string_view::npos) {
-            break;
-        }
-        text += '\n';
-        bytes.remove_prefix(lf + 1);
-        ++lineNumber;
-    }
-    return text;
+    const std::size_t at = std::min(*whole.errorAt, bytes.size());
+    undecodableLine =
+        1 + static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+    return DecodeLeniently(bytes);
 }
 
 }  // namespace

@@ -83,6 +83,21 @@ TEST(QuestionFile, UndecodableBytesKeepTheOtherLinesReadable)
     EXPECT_NE(content.records[1].question.find("\xEF\xBF\xBD"), std::string::npos);
 }
 
+// A bank saved in another encoding (UTF-8 here) has bad bytes in nearly every character: every
+// line is still read, none is lost, and the first bad line is named.
+TEST(QuestionFile, AFileInAnotherEncodingIsReadWhole)
+{
+    std::string utf8;
+    for (int k = 1; k <= 2000; ++k) {
+        utf8 += std::to_string(k) + ",古代常识,问题？,答,甲,乙,丙\r\n";
+    }
+    const auto content = ParseQuestionFile(utf8);
+    EXPECT_EQ(content.undecodableLine, 1u);
+    ASSERT_EQ(content.records.size(), 2000u);
+    EXPECT_EQ(content.records[1999].id, "2000");
+    EXPECT_TRUE(content.badLines.empty());
+}
+
 struct FieldCase {
     const char* name;
     std::string_view value;

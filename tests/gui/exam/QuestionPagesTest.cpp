@@ -2,8 +2,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -145,6 +147,8 @@ private slots:
         QTest::newRow("add, paste, comma") << u"Text18(2)"_qs << u"paste"_qs << u"甲,乙"_qs;
         QTest::newRow("add, paste, double quote") << u"Text18(0)"_qs << u"paste"_qs << u"他说\"好"_qs;
         QTest::newRow("add, drop") << u"Text18(4)"_qs << u"drop"_qs << u"x,y"_qs;
+        QTest::newRow("add, context menu") << u"Text18(1)"_qs << u"menu"_qs << u"x,y"_qs;
+        QTest::newRow("add, middle button") << u"Text18(3)"_qs << u"middle"_qs << u"x,y"_qs;
         QTest::newRow("modify, paste") << u"Text26(1)"_qs << u"paste"_qs << u"a,b"_qs;
         QTest::newRow("modify, drop, double quote") << u"Text26(3)"_qs << u"drop"_qs << u"\"q"_qs;
     }
@@ -163,8 +167,27 @@ private slots:
         }
         auto* edit = Find<QLineEdit>(form_.get(), field);
         TypeIn(edit, u"已有"_qs);
+        if (how == u"middle" && !QApplication::clipboard()->supportsSelection()) {
+            QSKIP("no selection clipboard on this platform");
+        }
         const QStringList warnings = AnswerWarnings([&] {
-            if (how == u"paste") {
+            if (how == u"menu") {
+                QApplication::clipboard()->setText(text);
+                const QPoint at = edit->rect().center();
+                QContextMenuEvent event(QContextMenuEvent::Mouse, at, edit->mapToGlobal(at));
+                QApplication::sendEvent(edit, &event);
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(menu != nullptr);
+                for (QAction* action : menu->actions()) {
+                    if (action->objectName() == u"edit-paste") {
+                        action->trigger();
+                    }
+                }
+                menu->close();
+            } else if (how == u"middle") {
+                QApplication::clipboard()->setText(text, QClipboard::Selection);
+                QTest::mouseClick(edit, Qt::MiddleButton, Qt::NoModifier, edit->rect().center());
+            } else if (how == u"paste") {
                 QApplication::clipboard()->setText(text);
                 QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
             } else {
@@ -184,6 +207,21 @@ private slots:
         QApplication::clipboard()->setText(u"甲，乙"_qs);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(edit->text(), u"甲，乙"_qs);
+    }
+
+    // An input method that commits ASCII punctuation is taken like typing it.
+    void inputMethodCommitIsTakenLikeTyping()
+    {
+        OpenBank(kSmallBank);
+        Click(form_.get(), u"Button17(1)"_qs);
+        auto* edit = Find<QLineEdit>(form_.get(), u"Text18(0)"_qs);
+        edit->setFocus();
+        WarningRecorder warnings;
+        QInputMethodEvent commit;
+        commit.setCommitString(u"甲,乙(丙)"_qs);
+        QApplication::sendEvent(edit, &commit);
+        QCOMPARE(edit->text(), u"甲，乙（丙）"_qs);
+        QVERIFY(warnings.messages.isEmpty());
     }
 
     void addingToABankOf57()
