@@ -82,8 +82,7 @@ void ExamPage::build()
     head->addWidget(title);
     head->addStretch(1);
     head->addWidget(MakeLabel(QStringLiteral("题目编号:"), this));
-    text21_ = MakeResultLine(QStringLiteral("Text21"), QString(), this);
-    FitDigits(text21_, 5);
+    text21_ = MakeResultField(QStringLiteral("Text21"), this, 5);
     head->addWidget(text21_);
     layout->addLayout(head);
 
