@@ -24,6 +24,30 @@ std::string_view TrimTrailingBlanks(std::string_view s)
     return s;
 }
 
+// Whether a raw GBK line (its line break included) is byte for byte what the writer would write for
+// the record read from it. GBK's second bytes are never below 0x40, so the ASCII tests are exact.
+bool IsNormalLine(std::string_view raw)
+{
+    if (raw.size() < 2 || raw[raw.size() - 2] != '\r' || raw.back() != '\n') {
+        return false;
+    }
+    const std::string_view line = raw.substr(0, raw.size() - 2);
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"' || c == '\r') {
+            return false;
+        }
+        if (IsBlank(c)) {
+            const bool fieldStart = i == 0 || line[i - 1] == ',';
+            const bool fieldEnd = i + 1 == line.size() || line[i + 1] == ',';
+            if (fieldStart || fieldEnd) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 constexpr unsigned kFirstLead = 0x81;
 constexpr unsigned kLastLead = 0xFE;
 constexpr unsigned kFirstTrail = 0x40;
@@ -169,14 +193,23 @@ QuestionFileContent ParseQuestionFile(std::string_view gbkBytes)
     QuestionFileContent content;
     content.endsWithLineBreak = gbkBytes.empty() || gbkBytes.back() == '\n';
     const std::string text = DecodeFile(gbkBytes, content.undecodableLine);
+    // Lines of the text and of the bytes correspond one to one (a line feed is never part of a GBK
+    // character), so each record can note where its bytes are.
+    const bool keepSpans = !content.undecodableLine;
 
     std::string_view rest = text;
+    std::size_t rawOffset = 0;
     std::size_t lineNumber = 0;
     while (!rest.empty()) {
         ++lineNumber;
         const std::size_t lf = rest.find('\n');
         std::string_view line = rest.substr(0, lf);
         rest.remove_prefix(lf == std::string_view::npos ? rest.size() : lf + 1);
+        const std::size_t rawLf = gbkBytes.find('\n', rawOffset);
+        const std::size_t rawEnd = rawLf == std::string_view::npos ? gbkBytes.size() : rawLf + 1;
+        const std::string_view raw = gbkBytes.substr(rawOffset, rawEnd - rawOffset);
+        const std::size_t lineOffset = rawOffset;
+        rawOffset = rawEnd;
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
@@ -188,11 +221,20 @@ QuestionFileContent ParseQuestionFile(std::string_view gbkBytes)
             content.badLines.push_back(lineNumber);
             continue;
         }
+        if (keepSpans) {
+            const std::size_t comma = raw.find(',');
+            content.lines.push_back(QuestionLineSpan{lineOffset, raw.size(), comma, IsNormalLine(raw)});
+        }
         content.records.push_back(QuestionRecord{std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
                                                  std::move(fields[3]), std::move(fields[4]), std::move(fields[5]),
                                                  std::move(fields[6])});
     }
     return content;
+}
+
+std::string_view TrimmedField(std::string_view value)
+{
+    return TrimTrailingBlanks(value);
 }
 
 std::optional<std::string> FormatQuestionField(std::string_view value)

@@ -14,8 +14,12 @@ QuestionFileStamp StampOf(const std::filesystem::path& path, std::string_view by
     stamp.size = bytes.size();
     std::error_code ec;
     stamp.modified = std::filesystem::last_write_time(path, ec);
-    stamp.hash = std::hash<std::string_view>{}(bytes);
     return stamp;
+}
+
+bool IsDecimal(std::string_view s)
+{
+    return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 }  // namespace
@@ -26,7 +30,9 @@ std::optional<QuestionFileRead> ReadQuestionFile(const std::filesystem::path& pa
     if (!bytes) {
         return std::nullopt;
     }
-    return QuestionFileRead{ParseQuestionFile(*bytes), StampOf(path, *bytes)};
+    QuestionFileContent content = ParseQuestionFile(*bytes);
+    const QuestionFileStamp stamp = StampOf(path, *bytes);
+    return QuestionFileRead{std::move(*bytes), std::move(content), stamp};
 }
 
 FileStatus WriteQuestionFile(const std::filesystem::path& path, const std::vector<QuestionRecord>& records)
@@ -74,6 +80,8 @@ void QuestionStore::Take(QuestionFileRead read)
 {
     bank_.Assign(std::move(read.content.records));
     stamp_ = read.stamp;
+    bytes_ = std::move(read.bytes);
+    lines_ = std::move(read.content.lines);
     undecodableLine_ = read.content.undecodableLine;
     badLines_ = std::move(read.content.badLines);
 }
@@ -127,15 +135,16 @@ BankEditResult QuestionStore::Append(const QuestionRecord& record)
     QuestionFileContent content = ParseQuestionFile(bytes);
     if (content.undecodableLine) {
         // Changed behind our back into bytes we may not rewrite: show the file as it is now.
-        const std::string_view old = std::string_view(bytes).substr(0, oldSize);
-        Take(QuestionFileRead{ParseQuestionFile(old), StampOf(path_, old)});
+        const std::string old = bytes.substr(0, oldSize);
+        Take(QuestionFileRead{old, ParseQuestionFile(old), StampOf(path_, old)});
         return {false, UndecodableMessage(*content.undecodableLine)};
     }
     const FileStatus status = writer_(path_, bytes);
     if (!status.ok()) {
         return {false, std::string(kSaveFailedMessage)};
     }
-    Take(QuestionFileRead{std::move(content), StampOf(path_, bytes)});
+    const QuestionFileStamp stamp = StampOf(path_, bytes);
+    Take(QuestionFileRead{std::move(bytes), std::move(content), stamp});
     return {true, {}};
 }
 
@@ -145,11 +154,12 @@ std::optional<std::string> QuestionStore::CheckUnchanged()
     if (!bytes) {
         return std::string(kBankMissingMessage);
     }
-    QuestionFileStamp now = StampOf(path_, *bytes);
-    if (now == stamp_) {
+    const QuestionFileStamp now = StampOf(path_, *bytes);
+    if (now == stamp_ && *bytes == bytes_) {
         return std::nullopt;
     }
-    Take(QuestionFileRead{ParseQuestionFile(*bytes), now});
+    QuestionFileContent content = ParseQuestionFile(*bytes);
+    Take(QuestionFileRead{std::move(*bytes), std::move(content), now});
     return std::string(kChangedOutsideMessage);
 }
 
@@ -170,17 +180,73 @@ std::optional<std::size_t> QuestionStore::Locate(std::size_t index, const Questi
     return found;
 }
 
-BankEditResult QuestionStore::Rewrite(std::vector<QuestionRecord> records)
+BankEditResult QuestionStore::Rewrite(std::vector<QuestionRecord> records,
+                                      const std::vector<std::optional<std::size_t>>& reuse, bool renumbered)
 {
-    std::optional<std::string> bytes = FormatQuestionFile(records);
-    if (!bytes) {
+    // What a read of the written file gives back: every field without its trailing blanks.
+    for (QuestionRecord& r : records) {
+        for (std::string* f : {&r.id, &r.category, &r.question, &r.correct, &r.wrong1, &r.wrong2, &r.wrong3}) {
+            f->resize(TrimmedField(*f).size());
+        }
+    }
+    // Lines that cannot be copied are formatted and encoded together, in one pass of the codec.
+    std::vector<bool> copied(records.size(), false);
+    std::string fresh;
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        const std::optional<std::size_t> from = reuse[k];
+        if (from && *from < lines_.size() && lines_[*from].normal && (!renumbered || IsDecimal(records[k].id))) {
+            copied[k] = true;
+            continue;
+        }
+        std::optional<std::string> line = FormatQuestionLine(records[k], false);
+        if (!line) {
+            return {false, std::string(kUnwritableFieldMessage)};
+        }
+        fresh += *line;
+    }
+    GbkResult encoded = EncodeGbk(fresh);
+    if (!encoded.ok()) {
         return {false, std::string(kUnwritableFieldMessage)};
     }
-    const FileStatus status = writer_(path_, *bytes);
+
+    std::string out;
+    out.reserve(bytes_.size() + encoded.text.size());
+    std::vector<QuestionLineSpan> spans(records.size());
+    std::string_view freshRest = encoded.text;
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        const std::size_t start = out.size();
+        std::size_t idLength = 0;
+        if (copied[k]) {
+            const QuestionLineSpan& span = lines_[*reuse[k]];
+            const std::string_view raw = std::string_view(bytes_).substr(span.offset, span.length);
+            if (renumbered) {
+                out += records[k].id;
+                out += raw.substr(span.idLength);
+                idLength = records[k].id.size();
+            } else {
+                out += raw;
+                idLength = span.idLength;
+            }
+        } else {
+            const std::size_t lf = freshRest.find('\n');
+            const std::string_view line = freshRest.substr(0, lf + 1);
+            freshRest.remove_prefix(lf + 1);
+            out += line;
+            idLength = line.find(',');
+        }
+        spans[k] = QuestionLineSpan{start, out.size() - start, idLength, true};
+    }
+
+    const FileStatus status = writer_(path_, out);
     if (!status.ok()) {
         return {false, std::string(kSaveFailedMessage)};
     }
-    Take(QuestionFileRead{ParseQuestionFile(*bytes), StampOf(path_, *bytes)});
+    // Memory takes what the file now holds: the records as written (the writer's round trip is
+    // exact), the bytes and where each line lies.
+    bank_.Assign(std::move(records));
+    stamp_ = StampOf(path_, out);
+    bytes_ = std::move(out);
+    lines_ = std::move(spans);
     return {true, {}};
 }
 
@@ -201,9 +267,12 @@ BankEditResult QuestionStore::Replace(std::size_t index, const QuestionRecord& o
     }
     std::vector<QuestionRecord> records;
     records.reserve(bank_.Count());
+    std::vector<std::optional<std::size_t>> reuse(bank_.Count());
     for (std::size_t i = 0; i < bank_.Count(); ++i) {
         records.push_back(bank_.Record(i));
+        reuse[i] = i;
     }
+    reuse[*k].reset();
     QuestionRecord& target = records[*k];
     target.category = updated.category;
     target.question = updated.question;
@@ -211,7 +280,7 @@ BankEditResult QuestionStore::Replace(std::size_t index, const QuestionRecord& o
     target.wrong1 = updated.wrong1;
     target.wrong2 = updated.wrong2;
     target.wrong3 = updated.wrong3;
-    return Rewrite(std::move(records));
+    return Rewrite(std::move(records), reuse, false);
 }
 
 BankEditResult QuestionStore::Remove(std::size_t index, const QuestionRecord& opened)
@@ -234,20 +303,23 @@ BankEditResult QuestionStore::Remove(std::size_t index, const QuestionRecord& op
     }
     std::vector<QuestionRecord> records;
     records.reserve(bank_.Count());
+    std::vector<std::optional<std::size_t>> reuse(bank_.Count());
     for (std::size_t i = 0; i < bank_.Count(); ++i) {
         records.push_back(bank_.Record(i));
+        reuse[i] = i;
     }
     // The last question fills the gap; the others keep their places.
-    if (*k != records.size() - 1) {
-        std::string id = std::move(records[*k].id);
-        records[*k] = std::move(records.back());
-        records[*k].id = std::move(id);
+    const std::size_t last = records.size() - 1;
+    if (*k != last) {
+        records[*k] = std::move(records[last]);
+        reuse[*k] = reuse[last];
     }
     records.pop_back();
+    reuse.pop_back();
     for (std::size_t c = 0; c < records.size(); ++c) {
         records[c].id = std::to_string(c + 1);
     }
-    return Rewrite(std::move(records));
+    return Rewrite(std::move(records), reuse, true);
 }
 
 }  // namespace zicalc
