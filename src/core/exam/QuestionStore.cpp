@@ -17,11 +17,6 @@ QuestionFileStamp StampOf(const std::filesystem::path& path, std::string_view by
     return stamp;
 }
 
-bool IsDecimal(std::string_view s)
-{
-    return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
 }  // namespace
 
 std::optional<QuestionFileRead> ReadQuestionFile(const std::filesystem::path& path)
@@ -180,29 +175,32 @@ std::optional<std::size_t> QuestionStore::Locate(std::size_t index, const Questi
     return found;
 }
 
-BankEditResult QuestionStore::Rewrite(std::vector<QuestionRecord> records,
-                                      const std::vector<std::optional<std::size_t>>& reuse, bool renumbered)
+BankEditResult QuestionStore::Rewrite(const Plan& plan)
 {
-    // What a read of the written file gives back: every field without its trailing blanks.
-    for (QuestionRecord& r : records) {
+    // Lines that cannot be copied are formatted and encoded together, in one pass of the codec;
+    // they are kept as a read of the written file gives them back (without trailing blanks).
+    std::vector<std::optional<std::size_t>> copyFrom(plan.count);
+    std::vector<std::pair<std::size_t, QuestionRecord>> written;
+    std::string fresh;
+    for (std::size_t k = 0; k < plan.count; ++k) {
+        const std::optional<std::size_t> from = plan.from(k);
+        if (from && *from < lines_.size() && lines_[*from].normal) {
+            copyFrom[k] = from;
+            continue;
+        }
+        QuestionRecord r = plan.at(k);
+        if (plan.renumbered) {
+            r.id = std::to_string(k + 1);
+        }
         for (std::string* f : {&r.id, &r.category, &r.question, &r.correct, &r.wrong1, &r.wrong2, &r.wrong3}) {
             f->resize(TrimmedField(*f).size());
         }
-    }
-    // Lines that cannot be copied are formatted and encoded together, in one pass of the codec.
-    std::vector<bool> copied(records.size(), false);
-    std::string fresh;
-    for (std::size_t k = 0; k < records.size(); ++k) {
-        const std::optional<std::size_t> from = reuse[k];
-        if (from && *from < lines_.size() && lines_[*from].normal && (!renumbered || IsDecimal(records[k].id))) {
-            copied[k] = true;
-            continue;
-        }
-        std::optional<std::string> line = FormatQuestionLine(records[k], false);
+        std::optional<std::string> line = FormatQuestionLine(r, false);
         if (!line) {
             return {false, std::string(kUnwritableFieldMessage)};
         }
         fresh += *line;
+        written.emplace_back(k, std::move(r));
     }
     GbkResult encoded = EncodeGbk(fresh);
     if (!encoded.ok()) {
@@ -211,18 +209,19 @@ BankEditResult QuestionStore::Rewrite(std::vector<QuestionRecord> records,
 
     std::string out;
     out.reserve(bytes_.size() + encoded.text.size());
-    std::vector<QuestionLineSpan> spans(records.size());
+    std::vector<QuestionLineSpan> spans(plan.count);
     std::string_view freshRest = encoded.text;
-    for (std::size_t k = 0; k < records.size(); ++k) {
+    for (std::size_t k = 0; k < plan.count; ++k) {
         const std::size_t start = out.size();
         std::size_t idLength = 0;
-        if (copied[k]) {
-            const QuestionLineSpan& span = lines_[*reuse[k]];
+        if (copyFrom[k]) {
+            const QuestionLineSpan& span = lines_[*copyFrom[k]];
             const std::string_view raw = std::string_view(bytes_).substr(span.offset, span.length);
-            if (renumbered) {
-                out += records[k].id;
+            if (plan.renumbered) {
+                const std::string id = std::to_string(k + 1);
+                out += id;
                 out += raw.substr(span.idLength);
-                idLength = records[k].id.size();
+                idLength = id.size();
             } else {
                 out += raw;
                 idLength = span.idLength;
@@ -241,9 +240,22 @@ BankEditResult QuestionStore::Rewrite(std::vector<QuestionRecord> records,
     if (!status.ok()) {
         return {false, std::string(kSaveFailedMessage)};
     }
-    // Memory takes what the file now holds: the records as written (the writer's round trip is
-    // exact), the bytes and where each line lies.
-    bank_.Assign(std::move(records));
+    // Memory takes what the file now holds: the edit, the records as written (the writer's round
+    // trip is exact), the new ids, the bytes and where each line lies.
+    plan.apply();
+    for (auto& [k, record] : written) {
+        bank_.Set(k, std::move(record));
+    }
+    if (plan.renumbered) {
+        for (std::size_t c = 0; c < bank_.Count(); ++c) {
+            const std::string id = std::to_string(c + 1);
+            if (bank_.Record(c).id != id) {
+                QuestionRecord r = bank_.Record(c);
+                r.id = id;
+                bank_.Set(c, std::move(r));
+            }
+        }
+    }
     stamp_ = StampOf(path_, out);
     bytes_ = std::move(out);
     lines_ = std::move(spans);
@@ -265,22 +277,22 @@ BankEditResult QuestionStore::Replace(std::size_t index, const QuestionRecord& o
     if (!k) {
         return {false, std::string(kRecordGoneMessage)};
     }
-    std::vector<QuestionRecord> records;
-    records.reserve(bank_.Count());
-    std::vector<std::optional<std::size_t>> reuse(bank_.Count());
-    for (std::size_t i = 0; i < bank_.Count(); ++i) {
-        records.push_back(bank_.Record(i));
-        reuse[i] = i;
-    }
-    reuse[*k].reset();
-    QuestionRecord& target = records[*k];
-    target.category = updated.category;
-    target.question = updated.question;
-    target.correct = updated.correct;
-    target.wrong1 = updated.wrong1;
-    target.wrong2 = updated.wrong2;
-    target.wrong3 = updated.wrong3;
-    return Rewrite(std::move(records), reuse, false);
+    QuestionRecord changed = bank_.Record(*k);
+    changed.category = updated.category;
+    changed.question = updated.question;
+    changed.correct = updated.correct;
+    changed.wrong1 = updated.wrong1;
+    changed.wrong2 = updated.wrong2;
+    changed.wrong3 = updated.wrong3;
+    const std::size_t target = *k;
+    Plan plan;
+    plan.count = bank_.Count();
+    plan.at = [&](std::size_t i) -> const QuestionRecord& { return i == target ? changed : bank_.Record(i); };
+    plan.from = [&](std::size_t i) -> std::optional<std::size_t> {
+        return i == target ? std::nullopt : std::optional<std::size_t>(i);
+    };
+    plan.apply = [&] { bank_.Set(target, changed); };
+    return Rewrite(plan);
 }
 
 BankEditResult QuestionStore::Remove(std::size_t index, const QuestionRecord& opened)
@@ -301,25 +313,16 @@ BankEditResult QuestionStore::Remove(std::size_t index, const QuestionRecord& op
     if (bank_.Count() <= 1) {
         return {false, std::string(kOnlyQuestionMessage)};
     }
-    std::vector<QuestionRecord> records;
-    records.reserve(bank_.Count());
-    std::vector<std::optional<std::size_t>> reuse(bank_.Count());
-    for (std::size_t i = 0; i < bank_.Count(); ++i) {
-        records.push_back(bank_.Record(i));
-        reuse[i] = i;
-    }
     // The last question fills the gap; the others keep their places.
-    const std::size_t last = records.size() - 1;
-    if (*k != last) {
-        records[*k] = std::move(records[last]);
-        reuse[*k] = reuse[last];
-    }
-    records.pop_back();
-    reuse.pop_back();
-    for (std::size_t c = 0; c < records.size(); ++c) {
-        records[c].id = std::to_string(c + 1);
-    }
-    return Rewrite(std::move(records), reuse, true);
+    const std::size_t target = *k;
+    const std::size_t last = bank_.Count() - 1;
+    Plan plan;
+    plan.count = last;
+    plan.at = [&](std::size_t i) -> const QuestionRecord& { return bank_.Record(i == target ? last : i); };
+    plan.from = [&](std::size_t i) -> std::optional<std::size_t> { return i == target ? last : i; };
+    plan.renumbered = true;
+    plan.apply = [&] { bank_.RemoveMovingLast(target); };
+    return Rewrite(plan);
 }
 
 }  // namespace zicalc

@@ -94,11 +94,18 @@ private:
     void Take(QuestionFileRead read);
     // The index of the record opened as `opened`, checked against the bank as it is now.
     std::optional<std::size_t> Locate(std::size_t index, const QuestionRecord& opened) const;
-    // Writes `records` whole. Record k whose `reuse[k]` names a line of the file as it is now, in
-    // the writer's own form, is copied from there (with its new id when `renumbered`) instead of
-    // being encoded again.
-    BankEditResult Rewrite(std::vector<QuestionRecord> records, const std::vector<std::optional<std::size_t>>& reuse,
-                           bool renumbered);
+    // Writes the bank whole as it is to be after an edit: `count` records, record k being `at(k)`
+    // (with the id k + 1 when `renumbered`). A record whose `from(k)` names a line of the file as
+    // it is now, already in the writer's form, is copied from there instead of encoded again.
+    // Once the file is written, `apply` makes the same edit in memory.
+    struct Plan final {
+        std::size_t count = 0;
+        std::function<const QuestionRecord&(std::size_t)> at;
+        std::function<std::optional<std::size_t>(std::size_t)> from;
+        bool renumbered = false;
+        std::function<void()> apply;
+    };
+    BankEditResult Rewrite(const Plan& plan);
     // Checks that the file is still what was read; when not, re-reads it and explains.
     std::optional<std::string> CheckUnchanged();
 

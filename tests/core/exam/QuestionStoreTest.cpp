@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <random>
 #include <thread>
@@ -289,6 +290,11 @@ TEST_F(Store, EveryRewriteIsTheWholeBankAsWritten)
         const std::string bytes = Slurp(File());
         ASSERT_EQ(bytes, FormatQuestionFile(records)) << "step " << step;
         ASSERT_EQ(ParseQuestionFile(bytes).records, records) << "step " << step;
+        // The search follows the edits too.
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            const auto found = bank_.FindInQuestions(records[i].question);
+            ASSERT_NE(std::find(found.begin(), found.end(), i), found.end()) << "step " << step;
+        }
     }
 }
 
