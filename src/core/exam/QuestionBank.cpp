@@ -26,6 +26,11 @@ void QuestionBank::Assign(std::vector<QuestionRecord> records)
     questionText_.clear();
     questionEnds_.clear();
     questionEnds_.reserve(records.size());
+    std::size_t textSize = 0;
+    for (const auto& record : records) {
+        textSize += record.question.size() + 1;
+    }
+    questionText_.reserve(textSize);
     for (auto& record : records) {
         questionText_ += record.question;
         questionEnds_.push_back(questionText_.size());

@@ -147,9 +147,12 @@ std::string DecodeFile(std::string_view bytes, std::optional<std::size_t>& undec
 
 }  // namespace
 
-std::vector<std::string> SplitQuestionLine(std::string_view line)
+namespace {
+
+// Calls `take(value)` for each field of the line by the reading rule.
+template <typename Take>
+void ForEachField(std::string_view line, Take&& take)
 {
-    std::vector<std::string> fields;
     std::size_t pos = 0;
     const std::size_t n = line.size();
     while (true) {
@@ -175,16 +178,24 @@ std::vector<std::string> SplitQuestionLine(std::string_view line)
             value.assign(line.substr(pos, stop - pos));
             pos = stop;
         }
-        fields.push_back(std::move(value));
+        take(std::move(value));
         if (pos >= n) {
             break;
         }
         ++pos;  // the comma; a comma at the very end leaves one more (empty) field
         if (pos == n) {
-            fields.emplace_back();
+            take(std::string());
             break;
         }
     }
+}
+
+}  // namespace
+
+std::vector<std::string> SplitQuestionLine(std::string_view line)
+{
+    std::vector<std::string> fields;
+    ForEachField(line, [&fields](std::string&& value) { fields.push_back(std::move(value)); });
     return fields;
 }
 
@@ -197,6 +208,13 @@ QuestionFileContent ParseQuestionFile(std::string_view gbkBytes)
     // character), so each record can note where its bytes are.
     const bool keepSpans = !content.undecodableLine;
 
+    // A question line holds at least six commas and a line break.
+    const std::size_t lineCount =
+        std::min(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1, gbkBytes.size() / 8 + 1);
+    content.records.reserve(lineCount);
+    if (keepSpans) {
+        content.lines.reserve(lineCount);
+    }
     std::string_view rest = text;
     std::size_t rawOffset = 0;
     std::size_t lineNumber = 0;
@@ -216,8 +234,17 @@ QuestionFileContent ParseQuestionFile(std::string_view gbkBytes)
         if (TrimTrailingBlanks(line).empty()) {
             continue;
         }
-        std::vector<std::string> fields = SplitQuestionLine(line);
-        if (fields.size() != kFieldCount) {
+        QuestionRecord record;
+        std::string* const slots[kFieldCount] = {&record.id,     &record.category, &record.question, &record.correct,
+                                                 &record.wrong1, &record.wrong2,   &record.wrong3};
+        std::size_t fields = 0;
+        ForEachField(line, [&](std::string&& value) {
+            if (fields < kFieldCount) {
+                *slots[fields] = std::move(value);
+            }
+            ++fields;
+        });
+        if (fields != kFieldCount) {
             content.badLines.push_back(lineNumber);
             continue;
         }
@@ -225,9 +252,7 @@ QuestionFileContent ParseQuestionFile(std::string_view gbkBytes)
             const std::size_t comma = raw.find(',');
             content.lines.push_back(QuestionLineSpan{lineOffset, raw.size(), comma, IsNormalLine(raw)});
         }
-        content.records.push_back(QuestionRecord{std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
-                                                 std::move(fields[3]), std::move(fields[4]), std::move(fields[5]),
-                                                 std::move(fields[6])});
+        content.records.push_back(std::move(record));
     }
     return content;
 }
