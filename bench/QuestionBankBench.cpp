@@ -220,6 +220,18 @@ void BM_RewriteFloor_WriteFsyncRename(benchmark::State& state)
     }
 }
 
+// The atomic writer alone on the same bytes: how much of a save is the writer's own safety
+// (temporary file, fsync of the file and of its directory).
+void BM_RewriteWriterOnly(benchmark::State& state)
+{
+    WriteBank();
+    for (auto _ : state) {
+        if (!WriteFileAtomically(kBank, BankBytes()).ok()) {
+            state.SkipWithError("write failed");
+        }
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
@@ -229,6 +241,7 @@ BENCHMARK(BM_SearchSelectiveFloor_Memmem)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchBroad)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchBroadFloor_Memmem)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Rewrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RewriteWriterOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RewriteFloor_WriteFsyncRename)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
