@@ -129,14 +129,14 @@ private slots:
 
     void choosingALevelShowsItsPlaces()
     {
-        ChooseByMouse(form_.get(), QStringLiteral("Combo3"), QStringLiteral("82"));
+        QVERIFY(ChooseByMouse(form_.get(), QStringLiteral("Combo3"), QStringLiteral("82")));
         QCOMPARE(Text(form_.get(), QStringLiteral("Text22")), QStringLiteral("龙五/龙六/凤四/凤五"));
         auto* combo = Find<QComboBox>(form_.get(), QStringLiteral("Combo3"));
         combo->setFocus(Qt::TabFocusReason);
         QTest::keyClick(combo, Qt::Key_Down);
         QCOMPARE(combo->currentText(), QStringLiteral("83"));
         QCOMPARE(Text(form_.get(), QStringLiteral("Text22")), QStringLiteral("龙五/龙六/凤四/凤五/凤六"));
-        Choose(form_.get(), QStringLiteral("Combo3"), QStringLiteral("60"));
+        QVERIFY(Choose(form_.get(), QStringLiteral("Combo3"), QStringLiteral("60")));
         QCOMPARE(Text(form_.get(), QStringLiteral("Text22")), QStringLiteral("北俱芦洲/龙窟一层"));
     }
 
@@ -172,5 +172,5 @@ private:
     QListWidget* list1_ = nullptr;
 };
 
-QTEST_MAIN(LookupFramesTest)
+ZICALC_GUI_TEST_MAIN(LookupFramesTest)
 #include "LookupFramesTest.moc"

@@ -1,0 +1,115 @@
+#include "gui/lookup/Form5.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/Fonts.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Widgets.h"
+
+namespace zicalc {
+
+namespace {
+
+// The monster lines line up by padding with spaces, which needs a font whose Chinese characters
+// are exactly two Latin ones wide.
+QFont LineFont()
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("NSimSun"), QStringLiteral("新宋体"), QStringLiteral("Noto Sans Mono CJK SC"),
+                   QStringLiteral("WenQuanYi Micro Hei Mono")});
+    f.setStyleHint(QFont::Monospace);
+    f.setPointSizeF(10.5);
+    return f;
+}
+
+}  // namespace
+
+Form5::Form5(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral("召唤兽血量值"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(DefaultFont());
+    auto* layout = new QVBoxLayout(this);
+
+    auto* heading = MakeNamedLabel(QStringLiteral("Label1"), QStringLiteral("各场景召唤兽血量值"), this);
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    layout->addWidget(heading, 0, Qt::AlignHCenter);
+
+    auto* grid = new QGridLayout();
+    for (const SceneLabel& s : SceneLabelGrid) {
+        auto* label = MakeNamedLabel(QStringLiteral("Label2(%1)").arg(s.scene), ToQ(s.caption), this);
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
+        labels_[s.scene] = label;
+        grid->addWidget(label, s.row, s.column);
+    }
+    layout->addLayout(grid);
+
+    // The caption-less label: it stands for "nothing selected" and is never seen.
+    labels_[kNoScene] = MakeNamedLabel(QStringLiteral("Label2(%1)").arg(kNoScene), QString(), this);
+    labels_[kNoScene]->setFixedSize(1, 1);
+
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        auto* line = MakeResultLine(QStringLiteral("Text2(%1)").arg(i), QString(), this);
+        line->setFont(LineFont());
+        line->setFrame(false);
+        lines_[i] = line;
+        layout->addWidget(line);
+    }
+
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch(1);
+    auto* close = new DcButton(QStringLiteral("Command1"), QStringLiteral("关闭"), 0, this);
+    auto* clear = new DcButton(QStringLiteral("Command2"), QStringLiteral("清空"), 0, this);
+    close->setMinimumWidth(72);
+    clear->setMinimumWidth(72);
+    buttons->addWidget(clear);
+    buttons->addWidget(close);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+
+    connect(close, &DcButton::clickedIndex, this, &QWidget::close);
+    connect(clear, &DcButton::clickedIndex, this, [this] {
+        card_.Clear();
+        render();
+    });
+    render();
+}
+
+bool Form5::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (std::size_t k = 0; k < labels_.size(); ++k) {
+            if (labels_[k] == watched) {
+                card_.Show(k);
+                render();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Form5::render()
+{
+    const SceneHpCardView& v = card_.View();
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        lines_[i]->setText(ToQ(v.lines[i]));
+        SetTextColour(lines_[i], v.lineColours[i]);
+    }
+    for (std::size_t k = 0; k < labels_.size(); ++k) {
+        SetTextColour(labels_[k], v.labelColours[k]);
+    }
+}
+
+}  // namespace zicalc
