@@ -1,5 +1,6 @@
 #include "gui/app/CommerceWindows.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include "gui/app/SecondaryWindows.h"
@@ -51,12 +52,17 @@ void CommerceWindows::openHpTableOver(QWidget* shop)
     if (QWidget* earlier = windows_->find(QStringLiteral("Form5"))) {
         earlier->close();
     }
-    {
-        Form5 table(shop);
-        KeepModalInReach(&table);
-        table.exec();
+    // On the heap and watched: closing the program from the tray while the table is up takes the
+    // shop, and the table with it, down inside exec().
+    const QPointer<QWidget> owner(shop);
+    QPointer<Form5> table = new Form5(shop);
+    KeepModalInReach(table);
+    table->exec();
+    delete table.data();
+    if (owner.isNull()) {
+        return;
     }
-    QWidget* back = commerceWindowOpen() ? shop : main_;
+    QWidget* back = commerceWindowOpen() ? owner.data() : main_;
     back->showNormal();
     back->raise();
     back->activateWindow();

@@ -19,7 +19,8 @@ OtherPage::OtherPage(QWidget* parent) : PageFrame(6, parent)
     grid->addWidget(new CraftingFrame(this), 0, 1);
     grid->addWidget(new LegendSceneFrame(this), 1, 0);
     grid->addWidget(new NpcSearchFrame(this), 1, 1, 2, 1);
-    grid->addWidget(new DcButton(QStringLiteral("dcButton2"), QStringLiteral("商会系统"), 0, this), 3, 0);
+    grid->addWidget(new DcButton(QStringLiteral("dcButton2"), QStringLiteral("商会系统"), 0, this), 3, 0,
+                    Qt::AlignLeft);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(3, 1);

@@ -107,6 +107,19 @@ private slots:
         QTRY_VERIFY(form_->isVisible());
     }
 
+    // The program closing (from the tray) while the modal table is up takes the shop and the
+    // table down inside the table's own loop; nothing may touch them afterwards.
+    void closingTheProgramUnderTheModalTable()
+    {
+        Click(form_.get(), QStringLiteral("dcButton2"));
+        QPointer<QWidget> shop = FindTopLevel(QStringLiteral("Form19"));
+        QVERIFY(shop != nullptr);
+        QTimer::singleShot(50, form_.get(), [this] { form_->close(); });
+        Click(shop, QStringLiteral("dcButton1(2)"));
+        QTRY_VERIFY(shop.isNull());
+        QVERIFY(FindTopLevel(QStringLiteral("Form5")) == nullptr);
+    }
+
 private:
     std::unique_ptr<zicalc::Form1> form_;
     zicalc::CommerceWindows* commerce_ = nullptr;
