@@ -6,6 +6,7 @@
 #include "gui/app/SecondaryWindows.h"
 #include "gui/commerce/Form19.h"
 #include "gui/lookup/Form5.h"
+#include "gui/pets/PetPage.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/ModalGuard.h"
 
@@ -14,8 +15,8 @@ namespace zicalc {
 CommerceWindows::CommerceWindows(QWidget* mainWindow, SecondaryWindows* windows)
     : QObject(mainWindow), main_(mainWindow), windows_(windows)
 {
-    if (auto* b = mainWindow->findChild<DcButton*>(QStringLiteral("Button14"))) {
-        connect(b, &DcButton::clickedIndex, this, &CommerceWindows::openHpTable);
+    if (auto* pets = mainWindow->findChild<PetPage*>()) {
+        connect(pets, &PetPage::hpTableRequested, this, &CommerceWindows::openHpTable);
     }
     if (auto* b = mainWindow->findChild<DcButton*>(QStringLiteral("dcButton2"))) {
         connect(b, &DcButton::clickedIndex, this, &CommerceWindows::openCommerce);

@@ -4,9 +4,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "gui/widgets/ClickableLabel.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/QtBridge.h"
@@ -45,19 +45,24 @@ Form5::Form5(QWidget* parent) : QDialog(parent)
     heading->setFont(headingFont);
     layout->addWidget(heading, 0, Qt::AlignHCenter);
 
+    // The scene names go into the list in index order and stand in the grid where the card has
+    // them; Tab follows the grid, row by row.
     auto* grid = new QGridLayout();
+    list_ = new SelectableLabelList(this);
+    std::array<const SceneLabel*, kSceneCount> byScene{};
     for (const SceneLabel& s : SceneLabelGrid) {
-        auto* label = MakeNamedLabel(QStringLiteral("Label2(%1)").arg(s.scene), ToQ(s.caption), this);
-        label->setCursor(Qt::PointingHandCursor);
-        label->installEventFilter(this);
-        labels_[s.scene] = label;
-        grid->addWidget(label, s.row, s.column);
+        byScene[s.scene] = &s;
+    }
+    for (const SceneLabel* s : byScene) {
+        grid->addWidget(list_->addLabel(QStringLiteral("Label2(%1)").arg(s->scene), ToQ(s->caption), this), s->row,
+                        s->column);
+    }
+    list_->addSentinel(QStringLiteral("Label2(%1)").arg(kNoScene), this);
+    for (std::size_t i = 1; i < SceneLabelGrid.size(); ++i) {
+        setTabOrder(list_->label(static_cast<int>(SceneLabelGrid[i - 1].scene)),
+                    list_->label(static_cast<int>(SceneLabelGrid[i].scene)));
     }
     layout->addLayout(grid);
-
-    // The caption-less label: it stands for "nothing selected" and is never seen.
-    labels_[kNoScene] = MakeNamedLabel(QStringLiteral("Label2(%1)").arg(kNoScene), QString(), this);
-    labels_[kNoScene]->setFixedSize(1, 1);
 
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         auto* line = MakeResultLine(QStringLiteral("Text2(%1)").arg(i), QString(), this);
@@ -77,27 +82,20 @@ Form5::Form5(QWidget* parent) : QDialog(parent)
     buttons->addWidget(close);
     buttons->addStretch(1);
     layout->addLayout(buttons);
+    setTabOrder(list_->label(static_cast<int>(SceneLabelGrid.back().scene)), clear);
+    setTabOrder(clear, close);
 
     connect(close, &DcButton::clickedIndex, this, &QWidget::close);
+    connect(list_, &SelectableLabelList::selected, this, [this](int index) {
+        card_.Show(static_cast<std::size_t>(index));
+        render();
+    });
     connect(clear, &DcButton::clickedIndex, this, [this] {
         card_.Clear();
+        list_->unmarkSelected();
         render();
     });
     render();
-}
-
-bool Form5::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        for (std::size_t k = 0; k < labels_.size(); ++k) {
-            if (labels_[k] == watched) {
-                card_.Show(k);
-                render();
-                return true;
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void Form5::render()
@@ -107,8 +105,8 @@ void Form5::render()
         lines_[i]->setText(ToQ(v.lines[i]));
         SetTextColour(lines_[i], v.lineColours[i]);
     }
-    for (std::size_t k = 0; k < labels_.size(); ++k) {
-        SetTextColour(labels_[k], v.labelColours[k]);
+    for (std::size_t k = 0; k < v.labelColours.size(); ++k) {
+        SetTextColour(list_->label(static_cast<int>(k)), v.labelColours[k]);
     }
 }
 

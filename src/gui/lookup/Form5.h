@@ -4,8 +4,8 @@
 #include <array>
 
 #include "core/lookup/SceneHpCard.h"
+#include "gui/widgets/SelectableLabelList.h"
 
-class QLabel;
 class QLineEdit;
 
 namespace zicalc {
@@ -19,14 +19,11 @@ class Form5 final : public QDialog {
 public:
     explicit Form5(QWidget* parent = nullptr);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void render();
 
     SceneHpCard card_;
-    std::array<QLabel*, kSceneCount + 1> labels_{};
+    SelectableLabelList* list_ = nullptr;  // Label2(0) … Label2(47)
     std::array<QLineEdit*, kSceneLineCount> lines_{};
 };
 

@@ -8,10 +8,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "core/pets/PetCatalogue.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
-#include "core/pets/PetCatalogue.h"
 
 namespace zicalc {
 
@@ -60,8 +60,9 @@ PetEncyclopediaFrame::PetEncyclopediaFrame(QWidget* parent) : QWidget(parent)
     text16_[1] = MakeRecordField(1, frame);
     top->addWidget(text16_[1]);
     top->addStretch(1);
-    // Opens the scene HP table; the main window wires it.
-    top->addWidget(new DcButton(QStringLiteral("Button14"), QStringLiteral("召唤兽血量值表"), 0, frame));
+    auto* button14 = new DcButton(QStringLiteral("Button14"), QStringLiteral("召唤兽血量值表"), 0, frame);
+    connect(button14, &DcButton::clickedIndex, this, &PetEncyclopediaFrame::hpTableRequested);
+    top->addWidget(button14);
     layout->addLayout(top);
 
     auto* frame8 = MakeFrame(QStringLiteral("Frame8"), QStringLiteral("资质 拥有技能 成长率 出现场景"), frame);

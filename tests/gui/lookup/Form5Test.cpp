@@ -68,6 +68,17 @@ private slots:
         QCOMPARE(Colour(form_.get(), QStringLiteral("Label2(45)")), colours::kRed);
     }
 
+    // Tab runs through the names row by row; Space on one shows it.
+    void keyboardChoosesAScene()
+    {
+        label(QStringLiteral("Label2(0)"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), label(QStringLiteral("Label2(6)")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(lines()[0], QStringLiteral("【大雁塔1层】"));
+        QCOMPARE(Colour(form_.get(), QStringLiteral("Label2(6)")), colours::kRed);
+    }
+
     // The padding lines "血量" up only where a Chinese character is two spaces wide.
     void lineFontKeepsTheColumns()
     {
