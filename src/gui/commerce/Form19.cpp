@@ -63,7 +63,7 @@ Form19::Form19(QWidget* parent) : QWidget(parent, Qt::Window)
     FitDigits(text1_, 4);
     text2_ = new NumericField(QStringLiteral("Text2"), 2, QStringLiteral("0"), this);
     FitDigits(text2_, 3);
-    text3_ = MakeResultLine(QStringLiteral("Text3"), QStringLiteral("0"), this);
+    text3_ = MakeResultField(QStringLiteral("Text3"), this);
     text3_->setMinimumWidth(120);
     upper->addWidget(MakeLabel(QStringLiteral("商业指数："), this), 0, 0, Qt::AlignRight);
     upper->addWidget(text1_, 0, 1);
@@ -85,11 +85,9 @@ Form19::Form19(QWidget* parent) : QWidget(parent, Qt::Window)
         const BudgetRow& row = kBudgetRows[i];
         const int r = static_cast<int>(i);
         const bool input = row.maxLength > 0;
-        auto* field = new NumericField(QStringLiteral("Text4(%1)").arg(i), input ? row.maxLength : 1,
-                                       QStringLiteral("0"), frame1);
-        if (!input) {
-            field->makeResult();
-        }
+        const QString name = QStringLiteral("Text4(%1)").arg(i);
+        QLineEdit* field =
+            input ? new NumericField(name, row.maxLength, QStringLiteral("0"), frame1) : MakeResultField(name, frame1);
         FitDigits(field, 9);
         text4_[i] = field;
         grid->addWidget(MakeLabel(Q16(row.before), frame1), r, 0, Qt::AlignRight);

@@ -39,7 +39,7 @@ private:
     NumericField* text1_ = nullptr;
     NumericField* text2_ = nullptr;
     QLineEdit* text3_ = nullptr;
-    std::array<NumericField*, 11> text4_{};
+    std::array<QLineEdit*, 11> text4_{};
 };
 
 }  // namespace zicalc

@@ -65,7 +65,7 @@ Form5::Form5(QWidget* parent) : QDialog(parent)
     layout->addLayout(grid);
 
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        auto* line = MakeResultLine(QStringLiteral("Text2(%1)").arg(i), QString(), this);
+        auto* line = MakeResultField(QStringLiteral("Text2(%1)").arg(i), this);
         line->setFont(LineFont());
         line->setFrame(false);
         lines_[i] = line;

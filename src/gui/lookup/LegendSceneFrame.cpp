@@ -37,7 +37,7 @@ LegendSceneFrame::LegendSceneFrame(QWidget* parent) : QWidget(parent)
     row->addStretch(1);
     layout->addLayout(row);
 
-    text22_ = MakeResultLine(QStringLiteral("Text22"), QString(), frame);
+    text22_ = MakeResultField(QStringLiteral("Text22"), frame);
     layout->addWidget(text22_);
 
     // Mouse, arrow keys and typed digits all end in one of these.
