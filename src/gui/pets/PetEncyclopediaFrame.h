@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 
 class QComboBox;
-class QLineEdit;
 
 namespace zicalc {
 
@@ -17,11 +15,14 @@ class PetEncyclopediaFrame final : public QWidget {
 public:
     explicit PetEncyclopediaFrame(QWidget* parent = nullptr);
 
+signals:
+    // Button14 "召唤兽血量值表": the scene HP table is wanted.
+    void hpTableRequested();
+
 private:
     void showChosenPet();
 
     QComboBox* combo1_ = nullptr;
-    std::array<QLineEdit*, 12> text16_{};
 };
 
 }  // namespace zicalc
