@@ -139,5 +139,5 @@ private:
     QPointer<zicalc::Form11> form_;
 };
 
-QTEST_MAIN(Form11Test)
+ZICALC_GUI_TEST_MAIN(Form11Test)
 #include "Form11Test.moc"

@@ -136,5 +136,5 @@ private:
     QPointer<zicalc::Form18> form_;
 };
 
-QTEST_MAIN(Form18Test)
+ZICALC_GUI_TEST_MAIN(Form18Test)
 #include "Form18Test.moc"

@@ -62,5 +62,5 @@ private:
     QPointer<zicalc::Form6> form_;
 };
 
-QTEST_MAIN(Form6Test)
+ZICALC_GUI_TEST_MAIN(Form6Test)
 #include "Form6Test.moc"

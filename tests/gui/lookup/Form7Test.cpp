@@ -55,7 +55,7 @@ private slots:
 
     void comparesWhatThePlayerTyped()
     {
-        Choose(form_, QStringLiteral("Combo1"), QStringLiteral("20"));
+        QVERIFY(Choose(form_, QStringLiteral("Combo1"), QStringLiteral("20")));
         Click(form_, QStringLiteral("Option1(1)"));
         Enter(form_, QStringLiteral("Text1(0)"), QStringLiteral("50"));
         Enter(form_, QStringLiteral("Text1(1)"), QStringLiteral("200"));
@@ -72,7 +72,7 @@ private slots:
     // An empty field is reported on the first result line, never in the warning box.
     void emptyFieldResetsTheInputs()
     {
-        Choose(form_, QStringLiteral("Combo1"), QStringLiteral("80"));
+        QVERIFY(Choose(form_, QStringLiteral("Combo1"), QStringLiteral("80")));
         Click(form_, QStringLiteral("Option1(3)"));
         Enter(form_, QStringLiteral("Text1(0)"), QStringLiteral("300"));
         Enter(form_, QStringLiteral("Text1(1)"), QString());
@@ -114,7 +114,7 @@ private slots:
     void notesKeepInputsAndResetRestoresDefaults()
     {
         Click(form_, QStringLiteral("Button1(1)"));
-        Choose(form_, QStringLiteral("Combo1"), QStringLiteral("60"));
+        QVERIFY(Choose(form_, QStringLiteral("Combo1"), QStringLiteral("60")));
         Click(form_, QStringLiteral("Option1(2)"));
         Enter(form_, QStringLiteral("Text1(0)"), QStringLiteral("77"));
         Click(form_, QStringLiteral("Button1(6)"));
@@ -160,5 +160,5 @@ private:
     QPointer<zicalc::Form7> form_;
 };
 
-QTEST_MAIN(Form7Test)
+ZICALC_GUI_TEST_MAIN(Form7Test)
 #include "Form7Test.moc"
