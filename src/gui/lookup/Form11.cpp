@@ -3,14 +3,14 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QVBoxLayout>
 
 #include "gui/lookup/RecipePanel.h"
+#include "gui/widgets/ClickableLabel.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/QtBridge.h"
+#include "gui/widgets/SelectableLabelList.h"
 #include "gui/widgets/Widgets.h"
 
 namespace zicalc {
@@ -42,19 +42,23 @@ Form11::Form11(QWidget* parent) : QWidget(parent)
         pages_[static_cast<std::size_t>(k)] = page;
         stack->addWidget(page, 0, 0);
     }
+    labels_ = new SelectableLabelList(this);
     std::array<int, kFurniturePageCount> placed{};
     for (int i = 0; i < kFurnitureLabelCount; ++i) {
         // The caption-less Label(75) stands for "nothing selected"; it sits on the first page.
         const int k = i == kNoFurnitureLabel ? 0 : FurnitureLabelPage(i);
         QGroupBox* page = pages_[static_cast<std::size_t>(k)];
-        QLabel* label = MakeNamedLabel(QStringLiteral("Label(%1)").arg(i), ToQ(FurnitureLabelCaption(i)), page);
-        label->setCursor(i == kNoFurnitureLabel ? Qt::ArrowCursor : Qt::PointingHandCursor);
-        label->installEventFilter(this);
-        labels_[static_cast<std::size_t>(i)] = label;
+        const QString name = QStringLiteral("Label(%1)").arg(i);
+        ClickableLabel* label = i == kNoFurnitureLabel ? labels_->addSentinel(name, page)
+                                                       : labels_->addLabel(name, ToQ(FurnitureLabelCaption(i)), page);
         int& n = placed[static_cast<std::size_t>(k)];
         grids[static_cast<std::size_t>(k)]->addWidget(label, n / kPerRow, n % kPerRow);
         ++n;
     }
+    connect(labels_, &SelectableLabelList::selected, this, [this](int i) {
+        card_.ClickLabel(i);
+        render();
+    });
     for (QGridLayout* grid : grids) {
         grid->setRowStretch(grid->rowCount(), 1);
     }
@@ -73,23 +77,6 @@ Form11::Form11(QWidget* parent) : QWidget(parent)
     }
     layout->addLayout(row);
     render();
-}
-
-bool Form11::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        for (int i = 0; i < kNoFurnitureLabel; ++i) {
-            QLabel* label = labels_[static_cast<std::size_t>(i)];
-            if (watched == label && mouse->button() == Qt::LeftButton &&
-                label->rect().contains(mouse->position().toPoint())) {
-                card_.ClickLabel(i);
-                render();
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form11::onButton(int index)
@@ -115,8 +102,11 @@ void Form11::render()
         }
         buttons_[static_cast<std::size_t>(k)]->setBackgroundColour(v.pageButtons[static_cast<std::size_t>(k)]);
     }
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        SetTextColour(labels_[i], v.labelColours[i]);
+    // The list marks a clicked name itself; this keeps it in step with what the model decided.
+    if (card_.selected() == kNoFurnitureLabel) {
+        labels_->clearSelection();
+    } else {
+        labels_->select(card_.selected());
     }
     panel_->render(v);
 }

@@ -6,12 +6,12 @@
 #include "core/lookup/Furniture.h"
 
 class QGroupBox;
-class QLabel;
 
 namespace zicalc {
 
 class DcButton;
 class RecipePanel;
+class SelectableLabelList;
 
 // Furniture recipes: five pages of names; a click shows the recipe or the price.
 class Form11 final : public QWidget {
@@ -21,16 +21,13 @@ class Form11 final : public QWidget {
 public:
     explicit Form11(QWidget* parent = nullptr);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void onButton(int index);
     void render();
 
     FurnitureCard card_;
     std::array<QGroupBox*, kFurniturePageCount> pages_{};
-    std::array<QLabel*, kFurnitureLabelCount> labels_{};
+    SelectableLabelList* labels_;
     std::array<DcButton*, 6> buttons_{};
     RecipePanel* panel_;
 };

@@ -51,6 +51,14 @@ private slots:
         QCOMPARE(Text(form_, QStringLiteral("Text4")), QStringLiteral("普通木材类"));
         QCOMPARE(Text(form_, QStringLiteral("Text3(4)")), QStringLiteral("300"));
         QCOMPARE(Colour(form_, QStringLiteral("Label(0)")), zicalc::colours::kRed);
+
+        // The names work from the keyboard as well.
+        label(3)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(label(3), Qt::Key_Space);
+        QCOMPARE(Text(form_, QStringLiteral("Text4")), QStringLiteral("印花工艺"));
+        QCOMPARE(Text(form_, QStringLiteral("Text3(4)")), QStringLiteral("500"));
+        QCOMPARE(Colour(form_, QStringLiteral("Label(0)")), zicalc::colours::kBlue);
+        QCOMPARE(Colour(form_, QStringLiteral("Label(3)")), zicalc::colours::kRed);
     }
 
     void recipeFillsTheTree()
