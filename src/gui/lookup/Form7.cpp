@@ -89,20 +89,18 @@ Form7::Form7(QWidget* parent) : QWidget(parent)
     valueRow->addStretch(1);
     layout->addLayout(valueRow);
 
-    auto* results = new QGridLayout();
+    // The six result lines one under the other; the notes run on from one line to the next.
+    auto* results = new QVBoxLayout();
+    results->setSpacing(2);
     for (int i = 0; i < 6; ++i) {
         auto* line = MakeNamedLabel(QStringLiteral("Label3(%1)").arg(i), QString(), this,
                                     i % 2 == 0 ? colours::kBlue : colours::kRed);
-        line->setTextInteractionFlags(Qt::NoTextInteraction);
+        line->setTextFormat(Qt::PlainText);
+        // Room for a line even while it is empty, so the window does not jump as texts change.
+        line->setMinimumHeight(line->fontMetrics().height());
         label3_[static_cast<std::size_t>(i)] = line;
-        results->addWidget(line, i / 2, i % 2);
+        results->addWidget(line);
     }
-    results->setColumnStretch(0, 1);
-    results->setColumnStretch(1, 1);
-    // Room for the longest line, so the layout does not jump as the texts change.
-    const QFontMetrics fm(font());
-    results->setColumnMinimumWidth(0, fm.horizontalAdvance(QStringLiteral("你的 150 级专用强化项链基础数值:")));
-    results->setColumnMinimumWidth(1, fm.horizontalAdvance(QStringLiteral("命中低:999 伤害低:999")));
     layout->addLayout(results);
 
     auto* bottom = new QHBoxLayout();

@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <algorithm>
+#include <cmath>
 
 #include "core/lookup/Furniture.h"
 #include "gui/widgets/Fonts.h"
@@ -36,11 +38,17 @@ QLineEdit* PanelField(const QString& name, QWidget* parent)
     return f;
 }
 
-// Box-drawing strokes are full width in CJK fonts; the lines were laid out with spaces of half
-// that width, so widen (or narrow) the spaces to match whatever font we got.
-QFont TreeFont()
+// Box-drawing strokes are full width in CJK fonts, and the lines were laid out with spaces of half
+// that width: take a CJK font with such strokes, widen (or narrow) its spaces to match, and make
+// it large enough that a material name fits between two strokes.
+QFont TreeFont(const QFont& text)
 {
-    QFont f = SongtiFont(9);
+    QFont f;
+    f.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("NSimSun"), QStringLiteral("SimSun"),
+                   QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("Noto Sans CJK SC")});
+    const QFontMetricsF tm(text);
+    const double needed = (tm.horizontalAdvance(QStringLiteral("珍稀木材类")) + 12) / 6;
+    f.setPixelSize(static_cast<int>(std::ceil(std::max(needed, tm.height() * 0.8))));
     const QFontMetricsF fm(f);
     f.setWordSpacing(fm.horizontalAdvance(QChar(0x2503)) / 2 - fm.horizontalAdvance(QLatin1Char(' ')));
     return f;
@@ -59,7 +67,7 @@ RecipePanel::RecipePanel(QWidget* parent) : QFrame(parent)
     for (int i = 0; i < 5; ++i) {
         prices_[static_cast<std::size_t>(i)] = PanelField(QStringLiteral("Text3(%1)").arg(i), this);
     }
-    const QFont treeFont = TreeFont();
+    const QFont treeFont = TreeFont(font());
     for (std::size_t i = 0; i < kTree.size(); ++i) {
         QLineEdit* line = PanelField(QStringLiteral("Text5(%1)").arg(kTreeIndex[i]), this);
         line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -112,7 +120,7 @@ QSize RecipePanel::sizeHint() const
     const int width =
         tm.horizontalAdvance(QString::fromUtf16(kTree[0])) + fm.horizontalAdvance(QStringLiteral("珍稀木材类")) + 24;
     const int row = fm.height() + 6;
-    return {width, row * 7 + 16};
+    return {width, row * 4 + tm.height() * 3 + 24};
 }
 
 void RecipePanel::resizeEvent(QResizeEvent* event)
@@ -130,9 +138,11 @@ void RecipePanel::place()
     const int treeWidth = tm.horizontalAdvance(QString::fromUtf16(kTree[0])) + 8;
     const int left = (width() - treeWidth) / 2;
     const int y = 8;
+    const int treeRow = tm.height();
     for (std::size_t i = 0; i < tree_.size(); ++i) {
-        tree_[i]->setGeometry(left, y + static_cast<int>(2 + i) * row, treeWidth, row);
+        tree_[i]->setGeometry(left, y + 2 * row + static_cast<int>(i) * treeRow, treeWidth, treeRow);
     }
+    const int below = y + 2 * row + 3 * treeRow;
     for (int c = 0; c < 4; ++c) {
         const int x = strokeX(0, c) - cell / 2;
         materials_[static_cast<std::size_t>(c)]->setGeometry(x, y, cell, row);
@@ -140,9 +150,9 @@ void RecipePanel::place()
     }
     // The name under the tree's foot with its level to the left, the total under the name.
     const int foot = strokeX(2, 0) - cell / 2;
-    level_->setGeometry(foot - cell, y + 5 * row, cell, row);
-    name_->setGeometry(foot, y + 5 * row, cell, row);
-    prices_[4]->setGeometry(foot, y + 6 * row, cell, row);
+    level_->setGeometry(foot - cell, below, cell, row);
+    name_->setGeometry(foot, below, cell, row);
+    prices_[4]->setGeometry(foot, below + row, cell, row);
 }
 
 }  // namespace zicalc
