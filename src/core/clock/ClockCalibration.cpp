@@ -253,17 +253,21 @@ bool CalibrationIsVoid(const Calibration& calibration, const LocalMoment& now)
 
 SettingFileRead ReadSettingFile(const std::filesystem::path& path)
 {
-    SettingFileRead read;
     std::error_code error;
-    read.exists = std::filesystem::is_regular_file(path, error);
-    if (!read.exists) {
-        return read;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return {};
     }
     const auto bytes = ReadFileBytes(path);
     if (!bytes) {
-        return read;
+        return {.exists = true};
     }
-    const GbkResult text = DecodeGbk(*bytes);
+    return ReadSettingBytes(*bytes);
+}
+
+SettingFileRead ReadSettingBytes(std::string_view bytes)
+{
+    SettingFileRead read{.exists = true};
+    const GbkResult text = DecodeGbk(bytes);
     if (!text.ok()) {
         return read;
     }

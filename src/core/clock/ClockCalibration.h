@@ -88,6 +88,8 @@ struct SettingFileRead final {
 };
 
 SettingFileRead ReadSettingFile(const std::filesystem::path& path);
+// The same from the file's bytes, for a file known to exist.
+SettingFileRead ReadSettingBytes(std::string_view bytes);
 FileStatus WriteSettingFile(const std::filesystem::path& path, const CalibrationFields& fields);
 
 }  // namespace zicalc
