@@ -259,14 +259,17 @@ SettingFileRead ReadSettingFile(const std::filesystem::path& path)
     }
     const auto bytes = ReadFileBytes(path);
     if (!bytes) {
-        return {.exists = true};
+        SettingFileRead unreadable;
+        unreadable.exists = true;
+        return unreadable;
     }
     return ReadSettingBytes(*bytes);
 }
 
 SettingFileRead ReadSettingBytes(std::string_view bytes)
 {
-    SettingFileRead read{.exists = true};
+    SettingFileRead read;
+    read.exists = true;
     const GbkResult text = DecodeGbk(bytes);
     if (!text.ok()) {
         return read;
