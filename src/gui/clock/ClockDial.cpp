@@ -10,12 +10,15 @@ namespace zicalc {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
-constexpr double kFaceRadius = 750;       // twips: a little beyond the red hand
+constexpr double kFaceRadius = 750;  // twips: a little beyond the red hand
 constexpr double kTickInner = 650;
 constexpr double kButtonRadius = 1020;
-constexpr int kSidePixels = 2520 / 15;    // twice the centre
+constexpr int kSidePixels = 2520 / 15;  // twice the centre
 
-QPointF Pixels(DialPoint p) { return {p.x / kTwipsPerPixel, p.y / kTwipsPerPixel}; }
+QPointF Pixels(DialPoint p)
+{
+    return {p.x / kTwipsPerPixel, p.y / kTwipsPerPixel};
+}
 
 DialPoint OnCircle(double radius, double turns)
 {

@@ -14,6 +14,7 @@
 #include "gui/clock/ClockDial.h"
 #include "gui/clock/Form21.h"
 #include "gui/clock/Form22.h"
+#include "gui/clock/PendingKit.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/QtBridge.h"
@@ -28,7 +29,10 @@ constexpr int kBarWidthTwips = 1800;
 constexpr Rgb kAdjustBlue{0, 0, 255};
 constexpr Rgb kHelpPurple{128, 0, 128};
 
-QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
+QString Indexed(const char* name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
 
 // The price lines line up on their blanks only in a font whose CJK characters are two ASCII
 // characters wide.
@@ -44,7 +48,8 @@ QFont PriceFont()
 }  // namespace
 
 Form20::Form20(const Clock& clock, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       clock_(clock),
       model_(clock, std::filesystem::path(kSettingFileName))
 {
@@ -182,6 +187,7 @@ Form20::Form20(const Clock& clock, QWidget* parent)
 
     loadNotice_ = model_.Open();
     Render();
+    setFixedWidth(sizeHint().width());
     timer2_.start();
     PlaceTopRight();
 }
@@ -249,6 +255,9 @@ void Form20::showEvent(QShowEvent* event)
     }
     shownOnce_ = true;
     PlaceTopRight();
+    // The window manager adds its frame only once the window is up; place it again then, so the
+    // title bar stays on the screen.
+    QTimer::singleShot(50, this, &Form20::PlaceTopRight);
     // The load's reminder comes once the clock is on the screen, above it.
     if (loadNotice_) {
         QMetaObject::invokeMethod(

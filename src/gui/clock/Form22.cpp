@@ -28,7 +28,8 @@ Form22::Form22(QWidget* parent) : QDialog(parent)
     layout->addWidget(text_);
     // Wide enough for the longest line; the scroll bar takes the rest of the text.
     const QFontMetrics metrics(text_->font());
-    resize(metrics.horizontalAdvance(QStringLiteral(" 7.钟面上红针走动一圈为真实时间的")) + 48, 22 * metrics.lineSpacing());
+    resize(metrics.horizontalAdvance(QStringLiteral(" 7.钟面上红针走动一圈为真实时间的")) + 48,
+           22 * metrics.lineSpacing());
 }
 
 bool Form22::eventFilter(QObject* watched, QEvent* event)
