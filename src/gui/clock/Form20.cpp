@@ -51,7 +51,9 @@ Form20::Form20(const Clock& clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       clock_(clock),
-      model_(clock, std::filesystem::path(kSettingFileName))
+      model_(clock, std::filesystem::path(kSettingFileName)),
+      timer1_(this),
+      timer2_(this)
 {
     setObjectName(QStringLiteral("Form20"));
     setAttribute(Qt::WA_QuitOnClose, false);
