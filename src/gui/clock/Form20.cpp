@@ -14,9 +14,9 @@
 #include "gui/clock/ClockDial.h"
 #include "gui/clock/Form21.h"
 #include "gui/clock/Form22.h"
-#include "gui/clock/PendingKit.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/MessageBox.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Warning.h"
 

@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "gui/clock/PendingKit.h"
 #include "gui/widgets/DcButton.h"
+#include "gui/widgets/MessageBox.h"
 #include "gui/widgets/ModalGuard.h"
+#include "gui/widgets/PressRepeater.h"
 #include "gui/widgets/QtBridge.h"
-#include "gui/widgets/Warning.h"
 #include "gui/widgets/Widgets.h"
 
 namespace zicalc {
@@ -35,6 +35,12 @@ Form21::Form21(const std::filesystem::path& settingFile, QWidget* parent) : QDia
 
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(4);
+    // One repeater for the six buttons: holding one steps its field every 70 ms.
+    auto* repeater = new PressRepeater(this);
+    connect(repeater, &PressRepeater::step, this, [this](int index) {
+        model_.Step(kSteps[static_cast<std::size_t>(index)]);
+        Render();
+    });
     const std::array<QString, 3> units{QStringLiteral("时"), QStringLiteral("分"), QStringLiteral("秒")};
     for (int i = 0; i < 3; ++i) {
         auto* field = MakeResultLine(Indexed("Text1", i), QStringLiteral("00"), this);
@@ -54,13 +60,7 @@ Form21::Form21(const std::filesystem::path& settingFile, QWidget* parent) : QDia
                                         index, this);
             button->setFixedWidth(24);
             grid->addWidget(button, 2, 3 * i + j);
-            new PressRepeater(
-                button,
-                [this, index] {
-                    model_.Step(kSteps[static_cast<std::size_t>(index)]);
-                    Render();
-                },
-                this);
+            repeater->attach(button);
         }
     }
     auto* save = new DcButton(Indexed("dcButton2", 0), QStringLiteral("修改"), 0, this);

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/clock/ClockHelp.h"
-#include "gui/widgets/Fonts.h"
+#include "gui/widgets/ModalGuard.h"
 #include "gui/widgets/QtBridge.h"
 
 namespace zicalc {
@@ -14,7 +14,7 @@ Form22::Form22(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form22"));
     setWindowTitle(QStringLiteral("            跑商时钟帮助"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    KeepModalInReach(this);
 
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("Text1"));

@@ -2,7 +2,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 
 #include "GuiTest.h"
@@ -38,7 +37,7 @@ struct Message {
     QString text;
 };
 
-// Runs `action` and answers, by pressing their button, the message boxes it opens (at once or
+// Runs `action` and answers, by pressing "确定", the titled message boxes it opens (at once or
 // from the event loop soon after); returns them in order.
 QList<Message> AnswerMessages(const std::function<void()>& action, int expected = 1)
 {
@@ -47,17 +46,11 @@ QList<Message> AnswerMessages(const std::function<void()>& action, int expected 
     answerer.setInterval(10);
     QObject::connect(&answerer, &QTimer::timeout, [&seen] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible() || modal->objectName().startsWith(QLatin1String("Form"))) {
+        if (modal == nullptr || !modal->isVisible() || modal->objectName() != QLatin1String("TitledMessageBox")) {
             return;
         }
-        QStringList texts;
-        for (const QLabel* label : modal->findChildren<QLabel*>()) {
-            if (!label->text().isEmpty()) {
-                texts << label->text();
-            }
-        }
-        seen.append({modal->windowTitle(), texts.join(QLatin1Char('|'))});
-        Click(modal->findChild<QAbstractButton*>());
+        seen.append({modal->windowTitle(), Find<QLabel>(modal, QStringLiteral("Label1"))->text()});
+        Click(modal, QStringLiteral("Button1"));
     });
     answerer.start();
     action();
