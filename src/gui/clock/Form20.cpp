@@ -50,7 +50,6 @@ QFont PriceFont()
 Form20::Form20(const Clock& clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      clock_(clock),
       model_(clock, std::filesystem::path(kSettingFileName)),
       timer1_(this),
       timer2_(this)

@@ -11,7 +11,6 @@ class QLabel;
 
 namespace zicalc {
 
-class Clock;
 class ClockDial;
 class DcButton;
 
@@ -39,7 +38,6 @@ private:
     void OpenAdjustment();
     void OpenHelp();
 
-    const Clock& clock_;
     TradeClock model_;
     std::optional<ClockNotice> loadNotice_;
     bool shownOnce_ = false;
