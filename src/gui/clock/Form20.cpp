@@ -14,6 +14,7 @@
 #include "gui/clock/ClockDial.h"
 #include "gui/clock/Form21.h"
 #include "gui/clock/Form22.h"
+#include "gui/widgets/ClickableLabel.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/MessageBox.h"
@@ -145,10 +146,12 @@ Form20::Form20(const Clock& clock, QWidget* parent)
     auto* tabs = new QHBoxLayout;
     tabs->setSpacing(4);
     for (std::size_t i = 0; i < cityTabs_.size(); ++i) {
-        auto* tab = new QLabel(ToQ(kCityBuyingPrices[i].tab), pricePanel_);
-        tab->setObjectName(Indexed("Label4", static_cast<int>(i)));
-        tab->setCursor(Qt::PointingHandCursor);
-        tab->installEventFilter(this);
+        auto* tab =
+            new ClickableLabel(Indexed("Label4", static_cast<int>(i)), ToQ(kCityBuyingPrices[i].tab), pricePanel_);
+        connect(tab, &ClickableLabel::activated, this, [this, i] {
+            model_.SelectCity(static_cast<int>(i));
+            Render();
+        });
         tabs->addWidget(tab);
         cityTabs_[i] = tab;
     }
@@ -276,20 +279,6 @@ void Form20::closeEvent(QCloseEvent* event)
     model_.Close();
     timer1_.stop();
     QWidget::closeEvent(event);
-}
-
-bool Form20::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonPress) {
-        for (std::size_t i = 0; i < cityTabs_.size(); ++i) {
-            if (watched == cityTabs_[i]) {
-                model_.SelectCity(static_cast<int>(i));
-                Render();
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form20::OpenAdjustment()

@@ -11,6 +11,7 @@ class QLabel;
 
 namespace zicalc {
 
+class ClickableLabel;
 class ClockDial;
 class DcButton;
 
@@ -29,7 +30,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Render();
@@ -51,7 +51,7 @@ private:
     std::array<DcButton*, 2> corner_{};
     DcButton* pricesToggle_;
     QWidget* pricePanel_;
-    std::array<QLabel*, 5> cityTabs_{};
+    std::array<ClickableLabel*, 5> cityTabs_{};
     std::array<QLabel*, 3> cityPrices_{};
     QTimer timer1_;
     QTimer timer2_;
