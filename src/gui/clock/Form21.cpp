@@ -43,9 +43,9 @@ Form21::Form21(const std::filesystem::path& settingFile, QWidget* parent) : QDia
     });
     const std::array<QString, 3> units{QStringLiteral("时"), QStringLiteral("分"), QStringLiteral("秒")};
     for (int i = 0; i < 3; ++i) {
-        auto* field = MakeResultLine(Indexed("Text1", i), QStringLiteral("00"), this);
+        auto* field = MakeResultField(Indexed("Text1", i), this, 2);
+        field->setText(QStringLiteral("00"));
         field->setAlignment(Qt::AlignCenter);
-        FitDigits(field, 2);
         fields_[static_cast<std::size_t>(i)] = field;
         auto* unit = MakeNamedLabel(Indexed("Label2", i), units[static_cast<std::size_t>(i)], this);
         grid->addWidget(unit, 0, 3 * i, 1, 2, Qt::AlignCenter);
