@@ -61,6 +61,8 @@ OtherPage::OtherPage(QWidget* parent) : PageFrame(6, parent)
     cards->addWidget(new DcButton(QStringLiteral("dcButton2"), QStringLiteral("商会系统"), 0, this));
     cardButton(QStringLiteral("dcButton3"), QStringLiteral("剧情任务"),
                [this] { OpenCard<Form18>(this, OpenOrder::HideMainThenShow); });
+    // 跑商辅助 is wired by Form1, which hands the clock window the desktop's clock.
+    cards->addWidget(new DcButton(QStringLiteral("dcButton5"), QStringLiteral("跑商辅助"), 0, this));
     cards->addStretch(1);
     grid->addLayout(cards, 3, 0, 1, 2);
 }
