@@ -9,6 +9,12 @@ inline constexpr int kCategoryCount = 8;
 inline constexpr int kChildrenCategory = 4;  // 孩子: no content yet
 inline constexpr int kExamCategory = 5;      // 科举: needs test.dat
 
+// The question bank's own pages after the eight category pages; only its buttons show them.
+inline constexpr int kMockExamPage = 8;
+inline constexpr int kAddQuestionPage = 9;
+inline constexpr int kModifyQuestionPage = 10;
+inline constexpr int kPageCount = 11;
+
 // What a click on category button `clicked` does, given the page shown, whether one of the
 // question bank's own pages (exam, add, modify) is up, and whether test.dat exists.
 struct CategoryDecision final {

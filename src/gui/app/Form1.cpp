@@ -1,5 +1,6 @@
 #include "gui/app/Form1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -9,19 +10,21 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "gui/app/AboutPage.h"
-#include "gui/widgets/DcButton.h"
-#include "gui/widgets/Fonts.h"
 #include "core/app/Navigation.h"
+#include "gui/app/AboutPage.h"
 #include "gui/app/OtherPage.h"
-#include "gui/widgets/PageFrame.h"
-#include "gui/widgets/QtBridge.h"
+#include "gui/app/SecondaryWindows.h"
 #include "gui/app/TrayIcon.h"
-#include "gui/widgets/Warning.h"
 #include "gui/calc/CharacterPage.h"
 #include "gui/calc/GuildPage.h"
 #include "gui/calc/TaskPage.h"
 #include "gui/pets/PetPage.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/Fonts.h"
+#include "gui/widgets/ModalGuard.h"
+#include "gui/widgets/PageFrame.h"
+#include "gui/widgets/QtBridge.h"
+#include "gui/widgets/Warning.h"
 
 static void InitResources()
 {
@@ -42,16 +45,23 @@ constexpr std::array<const char16_t*, kCategoryCount> kFirstField{u"Text1(0)", u
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent), tray_(new TrayIcon(this))
+Form1::Form1(QWidget* parent)
+    : QWidget(parent),
+      tray_(new TrayIcon(this, QStringLiteral("Menu_Show"), QStringLiteral("显示窗体"))),
+      windows_(new SecondaryWindows(this))
 {
     InitResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("zi多功能计算器v4.03"));
     setWindowIcon(QIcon(QStringLiteral(":/zicalc/zicalc.png")));
     setFont(DefaultFont());
+    // The window keeps its designed size: no maximise box, and no resizing it bigger than its pages.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
     frame1_ = new QFrame(this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
     frame1_->setFrameShape(QFrame::NoFrame);
@@ -84,7 +94,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), tray_(new TrayIcon(this))
     pages_[5] = new PageFrame(5, frame1_);
     pages_[6] = new OtherPage(frame1_);
     pages_[7] = new AboutPage(frame1_);
-    for (int i = 8; i < 11; ++i) {
+    for (int i = kMockExamPage; i < kPageCount; ++i) {
         pages_[static_cast<std::size_t>(i)] = new PageFrame(i, frame1_);
     }
     for (PageFrame* p : pages_) {
@@ -94,21 +104,31 @@ Form1::Form1(QWidget* parent) : QWidget(parent), tray_(new TrayIcon(this))
     layout->addLayout(stack, 1);
     currentCategory_ = 0;
 
-    connect(tray_, &TrayIcon::restoreRequested, this, &Form1::restoreFromTray);
+    buildTrayMenu();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now != nullptr && now->window()->windowType() != Qt::Popup) {
             lastActive_ = now->window();
         }
     });
+}
+
+void Form1::buildTrayMenu()
+{
+    connect(tray_, &TrayIcon::activated, this, &Form1::restoreFromTray);
+    connect(tray_->addItem(QStringLiteral("Menu_count"), QStringLiteral("计算器")), &QAction::triggered, this,
+            &Form1::restoreFromTray);
+    tray_->addSeparator(QStringLiteral("cut"));
     // "关闭" ends the program through the closing sequence below.
-    connect(tray_, &TrayIcon::quitRequested, this, &QWidget::close);
+    connect(tray_->addItem(QStringLiteral("Menu_Exit"), QStringLiteral("关闭")), &QAction::triggered, this,
+            &QWidget::close);
 }
 
 Form1::~Form1() = default;
 
 bool Form1::bankPageShown() const
 {
-    return !pages_[8]->isHidden() || !pages_[9]->isHidden() || !pages_[10]->isHidden();
+    return !pages_[kMockExamPage]->isHidden() || !pages_[kAddQuestionPage]->isHidden() ||
+           !pages_[kModifyQuestionPage]->isHidden();
 }
 
 void Form1::onCategory(int index)
@@ -138,35 +158,9 @@ void Form1::onCategory(int index)
     }
 }
 
-void Form1::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized)) {
-        return;
-    }
-    // Without a notification area the window minimises as usual, so it is never out of reach.
-    if (!TrayIcon::available()) {
-        return;
-    }
-    tray_->show(windowIcon(), windowTitle());
-    // Hiding from inside the state change confuses some window managers; do it right after.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (windowState() & Qt::WindowMinimized) {
-                hide();
-            }
-        },
-        Qt::QueuedConnection);
-}
-
 void Form1::restoreFromTray()
 {
-    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    showNormal();
-    raise();
-    activateWindow();
-    tray_->hide();
+    tray_->restore();
 }
 
 void Form1::activateFromOutside(const QByteArray& activationToken)
@@ -176,6 +170,10 @@ void Form1::activateFromOutside(const QByteArray& activationToken)
     }
     if (tray_->isShown() || isMinimized()) {
         restoreFromTray();
+        return;
+    }
+    // A modal window blocks everything else: that is the one the user must get back to.
+    if (RaiseBlockingModal()) {
         return;
     }
     // The window the user was working in: the last one that had the focus, if it is still up
@@ -200,10 +198,12 @@ void Form1::closeEvent(QCloseEvent* event)
     // The secondary windows go first, in their fixed order; closing is never cancelled.
     static constexpr std::array<const char*, 10> kOrder{"Form18", "Form11", "Form10", "Form9", "Form8",
                                                         "Form7",  "Form6",  "Form5",  "Form4", "Form2"};
+    windows_->closeAll(kOrder);
+    // Modal boxes are not secondary windows of the lifecycle; they go in the same order.
     const auto windows = QApplication::topLevelWidgets();
     for (const char* name : kOrder) {
         for (QWidget* w : windows) {
-            if (w != this && w->objectName() == QLatin1String(name)) {
+            if (w != this && w->isVisible() && w->objectName() == QLatin1String(name)) {
                 w->close();
             }
         }

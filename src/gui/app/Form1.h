@@ -5,16 +5,21 @@
 #include <array>
 #include <cstdint>
 
+#include "core/app/Navigation.h"
+
 class QFrame;
 
 namespace zicalc {
 
 class DcButton;
 class PageFrame;
+class SecondaryWindows;
 class TrayIcon;
 
 // The main window: eight category buttons over eleven overlapping page frames, of which one is
-// visible; minimising it puts it in the notification area when the desktop has one.
+// visible; minimising it puts it in the notification area when the desktop has one. It opens the
+// secondary windows through one lifecycle (windows()) and unloads them in a fixed order when it
+// closes.
 class Form1 final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form1)
@@ -26,6 +31,7 @@ public:
     std::int16_t currentCategory() const { return currentCategory_; }
     PageFrame* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
     TrayIcon* tray() const { return tray_; }
+    SecondaryWindows* windows() const { return windows_; }
 
     // What "计算器" in the tray menu does: back to normal size, visible, icon gone.
     void restoreFromTray();
@@ -37,18 +43,19 @@ signals:
     void closed();
 
 protected:
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildTrayMenu();
     void onCategory(int index);
     bool bankPageShown() const;
 
     QFrame* frame1_;
     std::array<DcButton*, 8> buttons_{};
-    std::array<PageFrame*, 11> pages_{};
+    std::array<PageFrame*, kPageCount> pages_{};
     std::int16_t currentCategory_ = 0;
     TrayIcon* tray_;
+    SecondaryWindows* windows_;
     QPointer<QWidget> lastActive_;  // the window that last had the keyboard focus
 };
 

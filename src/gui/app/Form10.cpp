@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "gui/widgets/DcButton.h"
+#include "gui/widgets/ModalGuard.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
 
@@ -15,7 +16,7 @@ Form10::Form10(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("版权说明"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    KeepModalInReach(this);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));

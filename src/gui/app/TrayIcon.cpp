@@ -1,32 +1,31 @@
 #include "gui/app/TrayIcon.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWidget>
+
+#include "gui/widgets/ModalGuard.h"
 
 namespace zicalc {
 
-TrayIcon::TrayIcon(QObject* parent) : QObject(parent), icon_(new QSystemTrayIcon(this)), menu_(new QMenu())
+TrayIcon::TrayIcon(QWidget* window, const QString& menuName, const QString& menuTitle)
+    : QObject(window), window_(window), icon_(new QSystemTrayIcon(this)), menu_(new QMenu())
 {
-    menu_->setObjectName(QStringLiteral("Menu_Show"));
-    menu_->setTitle(QStringLiteral("显示窗体"));
-    QAction* count = menu_->addAction(QStringLiteral("计算器"));
-    count->setObjectName(QStringLiteral("Menu_count"));
-    separator_ = menu_->addSeparator();
-    separator_->setObjectName(QStringLiteral("cut"));
-    QAction* exit = menu_->addAction(QStringLiteral("关闭"));
-    exit->setObjectName(QStringLiteral("Menu_Exit"));
+    menu_->setObjectName(menuName);
+    menu_->setTitle(menuTitle);
     icon_->setContextMenu(menu_);
-
-    connect(count, &QAction::triggered, this, &TrayIcon::restoreRequested);
-    connect(exit, &QAction::triggered, this, &TrayIcon::quitRequested);
     // XEmbed trays send a double-click; StatusNotifierItem hosts only ever send a single
-    // activation. Restoring is idempotent, so both restore.
+    // activation. Restoring is idempotent, so both count.
     connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger) {
-            emit restoreRequested();
+            emit activated();
         }
     });
+    window->installEventFilter(this);
 }
 
 TrayIcon::~TrayIcon()
@@ -40,10 +39,13 @@ bool TrayIcon::available()
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-void TrayIcon::show(const QIcon& icon, const QString& tip)
+void TrayIcon::show()
 {
-    icon_->setIcon(icon);
-    icon_->setToolTip(tip);
+    if (window_ == nullptr) {
+        return;
+    }
+    icon_->setIcon(window_->windowIcon());
+    icon_->setToolTip(window_->windowTitle());
     icon_->show();
 }
 
@@ -57,12 +59,58 @@ bool TrayIcon::isShown() const
     return icon_->isVisible();
 }
 
+void TrayIcon::restore()
+{
+    if (window_ != nullptr) {
+        window_->setWindowState((window_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window_->showNormal();
+        window_->raise();
+        window_->activateWindow();
+    }
+    icon_->hide();
+    // A modal window the user left open comes back in front of its owner.
+    RaiseBlockingModal();
+}
+
 QAction* TrayIcon::addItem(const QString& objectName, const QString& caption)
 {
-    auto* action = new QAction(caption, menu_);
+    QAction* action = menu_->addAction(caption);
     action->setObjectName(objectName);
-    menu_->insertAction(separator_, action);
     return action;
+}
+
+QAction* TrayIcon::addSeparator(const QString& objectName)
+{
+    QAction* action = menu_->addSeparator();
+    action->setObjectName(objectName);
+    return action;
+}
+
+bool TrayIcon::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != window_ || event->type() != QEvent::WindowStateChange ||
+        !(window_->windowState() & Qt::WindowMinimized)) {
+        return false;
+    }
+    // A window manager minimises a modal window's owner with it. The modal window comes straight
+    // back (it is kept in reach), so its owner must too: hidden behind an icon it would sit
+    // under a modal window that blocks the icon's menu, and the program would be locked.
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(0, this, [this] { restore(); });
+        return false;
+    }
+    // Without a notification area the window minimises as usual, so it is never out of reach.
+    if (!available()) {
+        return false;
+    }
+    show();
+    // Hiding from inside the state change confuses some window managers; do it right after.
+    QTimer::singleShot(0, this, [this] {
+        if (window_ != nullptr && (window_->windowState() & Qt::WindowMinimized)) {
+            window_->hide();
+        }
+    });
+    return false;
 }
 
 }  // namespace zicalc

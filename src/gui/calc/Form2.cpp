@@ -6,8 +6,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "gui/widgets/DcButton.h"
 #include "core/app/Numeric.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/ModalGuard.h"
 #include "gui/widgets/NumericField.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Warning.h"
@@ -31,7 +32,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("门派技能详细计算"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    KeepModalInReach(this);
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);

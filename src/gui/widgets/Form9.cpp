@@ -7,6 +7,7 @@
 
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/ModalGuard.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Warning.h"
 
@@ -16,9 +17,7 @@ Form9::Form9(const QString& message, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("警告框！"));
-    // Title and close box only: no minimise or maximise box.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    KeepModalInReach(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     label_ = new QLabel(message, this);
@@ -32,6 +31,8 @@ Form9::Form9(const QString& message, QWidget* parent) : QDialog(parent)
     button_ = new DcButton(QStringLiteral("Button1"), QStringLiteral("确定"), 0, this);
     button_->setMinimumSize(57, 25);  // 855 × 375 twips
     connect(button_, &DcButton::clicked, this, &QDialog::accept);
+    // Enter (and Space) answer the box at once.
+    button_->setFocus(Qt::OtherFocusReason);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 10);

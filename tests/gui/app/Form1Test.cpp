@@ -4,10 +4,10 @@
 #include <QtTest>
 
 #include "GuiTest.h"
-#include "gui/widgets/DcButton.h"
 #include "gui/app/Form1.h"
-#include "gui/widgets/PageFrame.h"
 #include "gui/app/TrayIcon.h"
+#include "gui/widgets/DcButton.h"
+#include "gui/widgets/PageFrame.h"
 
 using namespace guitest;
 namespace colours = zicalc::colours;
@@ -238,5 +238,5 @@ private:
     std::unique_ptr<zicalc::Form1> form_;
 };
 
-QTEST_MAIN(Form1Test)
+ZICALC_GUI_TEST_MAIN(Form1Test)
 #include "Form1Test.moc"

@@ -169,5 +169,5 @@ private:
     NumericField* result_ = nullptr;
 };
 
-QTEST_MAIN(NumericFieldTest)
+ZICALC_GUI_TEST_MAIN(NumericFieldTest)
 #include "NumericFieldTest.moc"

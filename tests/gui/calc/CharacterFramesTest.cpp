@@ -171,5 +171,5 @@ private:
     std::unique_ptr<zicalc::Form1> form_;
 };
 
-QTEST_MAIN(CharacterFramesTest)
+ZICALC_GUI_TEST_MAIN(CharacterFramesTest)
 #include "CharacterFramesTest.moc"

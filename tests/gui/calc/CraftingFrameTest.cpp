@@ -34,15 +34,15 @@ private slots:
     {
         QFETCH(QString, level);
         QFETCH(QStringList, shown);
-        Choose(form_.get(), QStringLiteral("Combo4"), level);
+        QVERIFY(Choose(form_.get(), QStringLiteral("Combo4"), level));
         QCOMPARE(labels(), shown);
     }
 
     // Back down to a low level the proficiency returns to 0.
     void lowLevelAfterHighNeedsNoProficiency()
     {
-        Choose(form_.get(), QStringLiteral("Combo4"), QStringLiteral("150"));
-        Choose(form_.get(), QStringLiteral("Combo4"), QStringLiteral("20"));
+        QVERIFY(Choose(form_.get(), QStringLiteral("Combo4"), QStringLiteral("150")));
+        QVERIFY(Choose(form_.get(), QStringLiteral("Combo4"), QStringLiteral("20")));
         QCOMPARE(labels(),
                  (QStringList{QStringLiteral("0"), QStringLiteral("70"), QStringLiteral("2000"), QStringLiteral("1")}));
     }
@@ -60,5 +60,5 @@ private:
     std::unique_ptr<zicalc::Form1> form_;
 };
 
-QTEST_MAIN(CraftingFrameTest)
+ZICALC_GUI_TEST_MAIN(CraftingFrameTest)
 #include "CraftingFrameTest.moc"

@@ -94,5 +94,5 @@ private:
     std::unique_ptr<zicalc::Form1> form_;
 };
 
-QTEST_MAIN(ExperienceFramesTest)
+ZICALC_GUI_TEST_MAIN(ExperienceFramesTest)
 #include "ExperienceFramesTest.moc"

@@ -112,5 +112,5 @@ private:
     std::unique_ptr<zicalc::Form2> form_;
 };
 
-QTEST_MAIN(Form2Test)
+ZICALC_GUI_TEST_MAIN(Form2Test)
 #include "Form2Test.moc"

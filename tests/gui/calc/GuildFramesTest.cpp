@@ -140,7 +140,7 @@ private slots:
 
     void choosingALevelRebuildsTheLists()
     {
-        Choose(form_.get(), QStringLiteral("Combo7(0)"), QStringLiteral("1"));
+        QVERIFY(Choose(form_.get(), QStringLiteral("Combo7(0)"), QStringLiteral("1")));
         QCOMPARE(Text(form_.get(), QStringLiteral("Text28(0)")), QStringLiteral("25200"));
         QCOMPARE(Text(form_.get(), QStringLiteral("Text28(1)")), QStringLiteral("1209600"));
         for (int i = 1; i <= 6; ++i) {
@@ -148,11 +148,11 @@ private slots:
             QCOMPARE(items(list(i)), Words("0 1 2 3 4"));
         }
 
-        Choose(form_.get(), QStringLiteral("Combo7(1)"), QStringLiteral("1"));
+        QVERIFY(Choose(form_.get(), QStringLiteral("Combo7(1)"), QStringLiteral("1")));
         QCOMPARE(tooltip(0), QStringLiteral("1个金库可容纳资金上限是3000万两,商人跑商有额外奖励的资金上限是500万两."));
 
         // A new level starts from no buildings again.
-        Choose(form_.get(), QStringLiteral("Combo7(0)"), QStringLiteral("5"));
+        QVERIFY(Choose(form_.get(), QStringLiteral("Combo7(0)"), QStringLiteral("5")));
         for (int i = 1; i <= 6; ++i) {
             QCOMPARE(list(i)->count(), 21);
             QCOMPARE(list(i)->currentText(), QStringLiteral("0"));
@@ -162,7 +162,7 @@ private slots:
                  QStringLiteral("0个金库可容纳资金上限是2000万两, 商人跑商有额外奖励的资金上限是1000万两."));
 
         for (int i = 1; i <= 6; ++i) {
-            Choose(form_.get(), QStringLiteral("Combo7(%1)").arg(i), QStringLiteral("20"));
+            QVERIFY(Choose(form_.get(), QStringLiteral("Combo7(%1)").arg(i), QStringLiteral("20")));
         }
         QCOMPARE(Text(form_.get(), QStringLiteral("Text28(0)")), QStringLiteral("974174"));
         QCOMPARE(Text(form_.get(), QStringLiteral("Text28(1)")), QStringLiteral("46760352"));
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(tooltip(3), QStringLiteral("暂无描述"));
         QCOMPARE(tooltip(4), QStringLiteral("20个厢房,可容纳帮众上限为200人."));
 
-        Choose(form_.get(), QStringLiteral("Combo7(0)"), QStringLiteral("0"));
+        QVERIFY(Choose(form_.get(), QStringLiteral("Combo7(0)"), QStringLiteral("0")));
         for (int i = 1; i <= 6; ++i) {
             QVERIFY(!list(i)->isEnabled());
             QCOMPARE(list(i)->currentText(), QStringLiteral("0"));
@@ -182,9 +182,9 @@ private slots:
 
     void oneBuildingOfEachKind()
     {
-        Choose(form_.get(), QStringLiteral("Combo7(0)"), QStringLiteral("2"));
+        QVERIFY(Choose(form_.get(), QStringLiteral("Combo7(0)"), QStringLiteral("2")));
         for (int i = 1; i <= 6; ++i) {
-            Choose(form_.get(), QStringLiteral("Combo7(%1)").arg(i), QStringLiteral("1"));
+            QVERIFY(Choose(form_.get(), QStringLiteral("Combo7(%1)").arg(i), QStringLiteral("1")));
         }
         QCOMPARE(Text(form_.get(), QStringLiteral("Text28(0)")), QStringLiteral("42610"));
     }
@@ -216,5 +216,5 @@ private:
     std::unique_ptr<zicalc::Form1> form_;
 };
 
-QTEST_MAIN(GuildFramesTest)
+ZICALC_GUI_TEST_MAIN(GuildFramesTest)
 #include "GuildFramesTest.moc"

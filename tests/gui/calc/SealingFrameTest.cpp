@@ -134,5 +134,5 @@ private:
     std::unique_ptr<zicalc::Form1> form_;
 };
 
-QTEST_MAIN(SealingFrameTest)
+ZICALC_GUI_TEST_MAIN(SealingFrameTest)
 #include "SealingFrameTest.moc"

@@ -187,5 +187,5 @@ private:
     std::unique_ptr<zicalc::Form1> form_;
 };
 
-QTEST_MAIN(TaskFramesTest)
+ZICALC_GUI_TEST_MAIN(TaskFramesTest)
 #include "TaskFramesTest.moc"

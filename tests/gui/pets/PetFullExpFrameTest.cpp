@@ -57,7 +57,7 @@ private slots:
     void choosingByMouseShowsTheScene()
     {
         QFETCH(QString, level);
-        ChooseByMouse(form_.get(), combo_->objectName(), level);
+        QVERIFY(ChooseByMouse(form_.get(), combo_->objectName(), level));
         QFETCH(QString, scene);
         QFETCH(QString, experience);
         QCOMPARE(label(QStringLiteral("Label14(0)")), scene);
@@ -86,5 +86,5 @@ private:
     QComboBox* combo_ = nullptr;
 };
 
-QTEST_MAIN(PetFullExpFrameTest)
+ZICALC_GUI_TEST_MAIN(PetFullExpFrameTest)
 #include "PetFullExpFrameTest.moc"

@@ -3,8 +3,8 @@
 #include <QtTest>
 
 #include "GuiTest.h"
-#include "gui/app/Form1.h"
 #include "core/pets/PetCatalogue.h"
+#include "gui/app/Form1.h"
 
 using namespace guitest;
 namespace colours = zicalc::colours;
@@ -56,7 +56,7 @@ private slots:
     void choosingByMouseFillsTheFields()
     {
         QFETCH(QString, name);
-        ChooseByMouse(form_.get(), combo_->objectName(), name);
+        QVERIFY(ChooseByMouse(form_.get(), combo_->objectName(), name));
         QCOMPARE(combo_->currentText(), name);
         verifyRecord(name);
     }
@@ -285,5 +285,5 @@ private:
     QComboBox* combo_ = nullptr;
 };
 
-QTEST_MAIN(PetPageTest)
+ZICALC_GUI_TEST_MAIN(PetPageTest)
 #include "PetPageTest.moc"

@@ -10,48 +10,78 @@ namespace guitest {
 
 std::unique_ptr<zicalc::Form1> ShowMainWindow(int category)
 {
-    static auto* watchdog = new ModalWatchdog();  // lives as long as the test program
-    Q_UNUSED(watchdog);
-    auto form = std::make_unique<zicalc::Form1>();
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) {
-        qFatal("the main window was not exposed");
-    }
+    auto form = Show<zicalc::Form1>();
     if (category != 0) {
         Click(form.get(), QStringLiteral("Button0(%1)").arg(category));
     }
     return form;
 }
 
-void Choose(const QObject* root, const QString& name, const QString& item)
+QWidget* FindTopLevel(const QString& name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == name && w->isVisible()) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+namespace {
+
+bool Fail(const QString& why)
+{
+    qWarning("%s", qPrintable(why));
+    return false;
+}
+
+}  // namespace
+
+bool Choose(const QObject* root, const QString& name, const QString& item)
 {
     auto* combo = Find<QComboBox>(root, name);
     const int row = combo->findText(item);
-    QVERIFY2(row >= 0, qPrintable(name + QStringLiteral(" has no item ") + item));
-    QVERIFY2(combo->isEnabled(), qPrintable(name + QStringLiteral(" is disabled")));
+    if (row < 0) {
+        return Fail(name + QStringLiteral(" has no item ") + item);
+    }
+    if (!combo->isEnabled()) {
+        return Fail(name + QStringLiteral(" is disabled"));
+    }
     combo->showPopup();
     QAbstractItemView* view = combo->view();
-    QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+    if (!QTest::qWaitForWindowExposed(view->window())) {
+        return Fail(name + QStringLiteral(": the list did not open"));
+    }
     const QModelIndex index = view->model()->index(row, combo->modelColumn(), view->rootIndex());
     view->setCurrentIndex(index);
     QTest::keyClick(view, Qt::Key_Return);
-    QTRY_VERIFY(!view->window()->isVisible());
+    if (!QTest::qWaitFor([view] { return !view->window()->isVisible(); })) {
+        return Fail(name + QStringLiteral(": the list did not close"));
+    }
+    return combo->currentIndex() == row || Fail(name + QStringLiteral(" did not take ") + item);
 }
 
-void ChooseByMouse(const QObject* root, const QString& name, const QString& item)
+bool ChooseByMouse(const QObject* root, const QString& name, const QString& item)
 {
     auto* combo = Find<QComboBox>(root, name);
     const int row = combo->findText(item);
-    QVERIFY2(row >= 0, qPrintable(name + QStringLiteral(" has no item ") + item));
+    if (row < 0) {
+        return Fail(name + QStringLiteral(" has no item ") + item);
+    }
     QTest::mouseClick(combo, Qt::LeftButton);
     QAbstractItemView* view = combo->view();
-    QTRY_VERIFY(view->isVisible());
+    if (!QTest::qWaitFor([view] { return view->isVisible(); })) {
+        return Fail(name + QStringLiteral(": the list did not open"));
+    }
     const QModelIndex index = view->model()->index(row, combo->modelColumn(), view->rootIndex());
     view->scrollTo(index, QAbstractItemView::PositionAtCenter);
     const QPoint at(view->viewport()->width() / 2, view->visualRect(index).center().y());
     QTest::mouseMove(view->viewport(), at);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTRY_VERIFY(!view->isVisible());
+    if (!QTest::qWaitFor([view] { return !view->isVisible(); })) {
+        return Fail(name + QStringLiteral(": the list did not close"));
+    }
+    return combo->currentIndex() == row || Fail(name + QStringLiteral(" did not take ") + item);
 }
 
 QStringList Words(const char* text)

@@ -1,7 +1,9 @@
 #pragma once
 
-// Helpers shared by the GUI tests: find controls by object name, type and click as a user does,
-// answer the real warning box, and keep each test in its own working directory.
+// The fixture shared by every GUI test program: find controls and windows by object name, type
+// and click as a user does, answer the real warning box. ZICALC_GUI_TEST_MAIN gives each program
+// its own temporary working directory (programs run in parallel and write test.dat and
+// setting.ini) and a watchdog that fails a test leaving a modal window unanswered.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,10 +14,11 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <utility>
 
+#include "core/app/Rgb.h"
 #include "gui/app/Form1.h"
 #include "gui/widgets/QtBridge.h"
-#include "core/app/Rgb.h"
 #include "gui/widgets/Warning.h"
 
 namespace guitest {
@@ -37,15 +40,32 @@ inline QString Text(const QObject* root, const QString& name)
     return Find<QLineEdit>(root, name)->text();
 }
 
-// The main window, shown and exposed, on the given category page (clicked as a user would). The
-// first call also starts the watchdog that fails a test leaving a modal window unanswered.
+// The main window, shown and exposed, on the given category page (clicked as a user would).
 std::unique_ptr<zicalc::Form1> ShowMainWindow(int category = 0);
 
+// Any window on its own, created with `args`, shown and exposed; fails the program when it does
+// not come up, since no test of it could mean anything then.
+template <typename W, typename... Args>
+std::unique_ptr<W> Show(Args&&... args)
+{
+    auto window = std::make_unique<W>(std::forward<Args>(args)...);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) {
+        qFatal("%s was not exposed", qPrintable(window->objectName()));
+    }
+    return window;
+}
+
+// The visible top-level window with this object name (a secondary window a button opened), or
+// null when there is none.
+QWidget* FindTopLevel(const QString& name);
+
 // Picks an item of a drop-down list the way a user does: open the list, move to the line, Enter.
-void Choose(const QObject* root, const QString& name, const QString& item);
+// False (with the reason logged) when the list has no such item or does not take the choice.
+[[nodiscard]] bool Choose(const QObject* root, const QString& name, const QString& item);
 
 // The same with the mouse: click the list open, then click the item's line.
-void ChooseByMouse(const QObject* root, const QString& name, const QString& item);
+[[nodiscard]] bool ChooseByMouse(const QObject* root, const QString& name, const QString& item);
 
 // "0 90 3000" -> {"0", "90", "3000"}: expected texts of a row of fields, written compactly.
 QStringList Words(const char* text);
@@ -110,4 +130,28 @@ private:
     QTemporaryDir dir_;
 };
 
+// What every GUI test program sets up before its first test and keeps until its end.
+class ProgramFixture final {
+public:
+    ProgramFixture() = default;
+    ProgramFixture(const ProgramFixture&) = delete;
+    ProgramFixture& operator=(const ProgramFixture&) = delete;
+
+private:
+    TempWorkDir workDir_;
+    ModalWatchdog watchdog_;
+};
+
 }  // namespace guitest
+
+// The main() of a GUI test program: QTEST_MAIN plus the program fixture.
+#define ZICALC_GUI_TEST_MAIN(TestObject)         \
+    int main(int argc, char** argv)              \
+    {                                            \
+        QApplication app(argc, argv);            \
+        app.setAttribute(Qt::AA_Use96Dpi, true); \
+        guitest::ProgramFixture fixture;         \
+        TestObject tc;                           \
+        QTEST_SET_MAIN_SOURCE_PATH               \
+        return QTest::qExec(&tc, argc, argv);    \
+    }

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# A modal window can never lock the program: the window manager minimises the warning box and
+# the school-skill detail window Form2, and each comes straight back in front, its owner stays
+# reachable, Enter answers the warning box, and the main window works again once the modal
+# window is gone. Driven through the probe (the real main window, which also says where a
+# control is) with real mouse and keyboard events.
+set -uo pipefail
+artifacts=$2
+probe=$3
+mkdir -p "$artifacts"
+work=$(mktemp -d)
+cd "$work" || exit 1
+
+log() { echo "[$(date +%T.%3N)] $*"; }
+fail() {
+  log "FAIL: $*" >&2
+  xwininfo -root -tree 2>/dev/null | grep -E 'zicalc|警告|门派' >&2
+  import -window root "$artifacts/modal-windows-failure.png" 2>/dev/null
+  exit 1
+}
+wait_for() {  # wait_for SECONDS COMMAND...: until the command succeeds
+  local limit=$(( $1 * 10 )); shift
+  for _ in $(seq 1 "$limit"); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+visible() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
+gone() { ! visible "$1"; }
+window_of() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$(window_of "$1")" ]; }
+
+coproc PROBE { "$probe"; }
+pid=$PROBE_PID
+trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
+click() {  # click OBJECTNAME: a real left click on the centre of that control
+  local at
+  echo "where $1" >&"${PROBE[1]}"
+  read -r -t 5 at <&"${PROBE[0]}" || fail "the probe did not answer for $1"
+  [ "$at" != none ] || fail "no visible control $1"
+  # shellcheck disable=SC2086
+  log "click $1 at $at"
+  xdotool mousemove --sync $at click 1
+}
+
+main='zi多功能计算器'
+wait_for 15 visible "$main" || fail "the main window did not appear"
+sleep 0.5
+
+log "The warning box comes back when the window manager minimises it."
+click 'Button0(4)'  # 孩子, which has no content yet
+wait_for 5 visible '警告框！' || fail "no warning box for the empty category"
+xdotool windowminimize "$(window_of '警告框！')"
+sleep 0.5
+wait_for 5 visible '警告框！' || fail "the minimised warning box stayed off screen"
+visible "$main" || fail "the main window left the screen with the warning box"
+wait_for 5 active_is '警告框！' || fail "the warning box is not in front after coming back"
+import -window root "$artifacts/warning-back.png" 2>/dev/null || true
+
+log "Enter answers the warning box."
+xdotool key Return
+wait_for 5 gone '警告框！' || fail "Enter did not close the warning box"
+
+log "The school-skill detail window comes back too, and so does its owner."
+click 'Button3(8)'  # 详细计算
+wait_for 5 visible '门派技能详细计算' || fail "the detail window did not open"
+xdotool windowminimize "$(window_of '门派技能详细计算')"
+sleep 0.5
+wait_for 5 visible '门派技能详细计算' || fail "the minimised detail window stayed off screen"
+wait_for 5 visible "$main" || fail "the main window was left hidden behind the detail window"
+wait_for 5 active_is '门派技能详细计算' || fail "the detail window is not in front after coming back"
+xdotool key Escape
+wait_for 5 gone '门派技能详细计算' || fail "Esc did not close the detail window"
+
+log "The main window answers again."
+sleep 0.5  # the closed window's modal loop returns to the main window's event loop first
+click 'Button0(4)'
+wait_for 5 visible '警告框！' || fail "the main window no longer answers after the modal windows"
+xdotool key Return
+wait_for 5 gone '警告框！' || fail "the second warning box did not close"
+
+log "Closing the main window ends the program."
+xdotool windowactivate --sync "$(window_of "$main")" key alt+F4
+wait_for 5 bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end"
+echo "desktop modal windows: all checks passed"
