@@ -8,9 +8,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "core/pets/PetCatalogue.h"
+#include "gui/widgets/DcButton.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
-#include "core/pets/PetCatalogue.h"
 
 namespace zicalc {
 
@@ -59,6 +60,8 @@ PetEncyclopediaFrame::PetEncyclopediaFrame(QWidget* parent) : QWidget(parent)
     text16_[1] = MakeRecordField(1, frame);
     top->addWidget(text16_[1]);
     top->addStretch(1);
+    // The shell opens the simulator from here.
+    top->addWidget(new DcButton(QStringLiteral("Button13"), QStringLiteral("加点模拟器"), 0, frame));
     layout->addLayout(top);
 
     auto* frame8 = MakeFrame(QStringLiteral("Frame8"), QStringLiteral("资质 拥有技能 成长率 出现场景"), frame);
