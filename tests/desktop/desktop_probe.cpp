@@ -2,13 +2,13 @@
 // display, plus one thing xdotool cannot do by itself, finding a control. A line "where NAME" on
 // standard input is answered with the screen position of the centre of the visible control of
 // that object name ("x y"), or "none".
+#include <unistd.h>
 #include <QApplication>
 #include <QSocketNotifier>
 #include <QStyleFactory>
 #include <QTextStream>
 #include <QWidget>
 #include <cstdio>
-#include <unistd.h>
 
 #include "gui/app/Form1.h"
 #include "gui/widgets/Fonts.h"
