@@ -7,8 +7,7 @@
 #include "gui/app/SecondaryWindows.h"
 #include "gui/app/TrayIcon.h"
 #include "gui/pets/Form4.h"
-#include "gui/widgets/DcButton.h"
-#include "gui/widgets/PageFrame.h"
+#include "gui/pets/PetPage.h"
 
 namespace zicalc {
 
@@ -56,8 +55,8 @@ void OpenPetSimulator(Form1& main)
 void WirePetSimulator(Form1& main)
 {
     // Button13 is on the 召唤兽 page, Frame2(3).
-    if (auto* button = main.page(3)->findChild<DcButton*>(QStringLiteral("Button13"))) {
-        QObject::connect(button, &DcButton::clickedIndex, &main, [&main] { OpenPetSimulator(main); });
+    if (auto* page = qobject_cast<PetPage*>(main.page(3))) {
+        QObject::connect(page, &PetPage::simulatorRequested, &main, [&main] { OpenPetSimulator(main); });
     }
     // The main window's tray item sits before the separator; the main window stays hidden.
     QMenu* menu = main.tray()->menu();

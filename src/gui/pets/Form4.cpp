@@ -15,12 +15,13 @@
 #include <QPixmap>
 #include <QRadialGradient>
 #include <QStyle>
-#include <QTimer>
 #include <QVBoxLayout>
 
+#include "gui/widgets/ClickableField.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NumericField.h"
+#include "gui/widgets/PressRepeater.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Warning.h"
 #include "gui/widgets/Widgets.h"
@@ -28,8 +29,6 @@
 namespace zicalc {
 
 namespace {
-
-constexpr int kRepeatMs = 70;
 
 constexpr std::array<const char16_t*, kPetStatCount> kStatCaptions{u"气血", u"魔法", u"攻击",
                                                                    u"防御", u"速度", u"灵力"};
@@ -79,10 +78,7 @@ QPixmap DecorativePicture()
 // A field the simulator writes: read-only, never cut to a length, green.
 QLineEdit* MakeShownField(const QString& objectName, const QString& text, int digits, QWidget* parent)
 {
-    auto* f = new QLineEdit(text, parent);
-    f->setObjectName(objectName);
-    f->setReadOnly(true);
-    f->setFocusPolicy(Qt::NoFocus);
+    QLineEdit* f = MakeResultLine(objectName, text, parent);
     FitDigits(f, digits);
     return f;
 }
@@ -145,6 +141,14 @@ Form4::Form4(QWidget* parent) : QWidget(parent)
     };
     const auto green = [](QLineEdit* f) {
         SetLocked(f, true);
+        return f;
+    };
+    // A share field: a click takes the unassigned part (or, on Text6(5), starts the shares over).
+    const auto shareField = [this, frame1](std::size_t i, const QString& text) {
+        auto* f = new ClickableField(QStringLiteral("Text6(%1)").arg(i), text, frame1);
+        f->setBackgroundColour(kSimulatorLockedBackground);
+        FitDigits(f, 4);
+        connect(f, &ClickableField::clicked, this, [this, i] { apply(sim_.TakeAllShare(i)); });
         return f;
     };
 
@@ -258,8 +262,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent)
                              QStringLiteral("按住左键连续+1点,右键一次+50点"));
         command5[k + 5] = button(QStringLiteral("Command5(%1)").arg(row + 5), QStringLiteral("-"), row + 5,
                                  QStringLiteral("按住左键连续-1点,右键一次-50点"));
-        text6_[k] = green(MakeShownField(QStringLiteral("Text6(%1)").arg(row), QStringLiteral("0"), 4, frame1));
-        text6_[k]->installEventFilter(this);
+        text6_[k] = shareField(k, QStringLiteral("0"));
         command6[k] = button(QStringLiteral("Command6(%1)").arg(row), QStringLiteral("+"), row,
                              QStringLiteral("左键+0.1,右键+0.5"));
         command6[k + 5] = button(QStringLiteral("Command6(%1)").arg(row + 5), QStringLiteral("-"), row + 5,
@@ -274,18 +277,19 @@ Form4::Form4(QWidget* parent) : QWidget(parent)
     grid->addWidget(label(13, QStringLiteral("潜能"), colours::kRed), potentialRow, 2);
     auto* potential = new QHBoxLayout();
     potential->setSpacing(2);
-    text1_[1] = green(MakeShownField(QStringLiteral("Text1(1)"), QStringLiteral("0"), 5, frame1));
-    text1_[1]->installEventFilter(this);
-    potential->addWidget(text1_[1]);
+    text1Remaining_ = new ClickableField(QStringLiteral("Text1(1)"), QStringLiteral("0"), frame1);
+    text1Remaining_->setBackgroundColour(kSimulatorLockedBackground);
+    FitDigits(text1Remaining_, 5);
+    connect(text1Remaining_, &ClickableField::clicked, this, [this] { apply(sim_.UndoPlacing()); });
+    potential->addWidget(text1Remaining_);
     potential->addWidget(MakeNamedLabel(QStringLiteral("Label2"), QStringLiteral("/"), frame1));
-    text1_[0] = new NumericField(QStringLiteral("Text1(0)"), 4, QString(), frame1);
-    FitDigits(text1_[0], 5);
-    text1_[0]->installEventFilter(this);
-    potential->addWidget(text1_[0]);
+    text1Available_ = new NumericField(QStringLiteral("Text1(0)"), 4, QString(), frame1);
+    FitDigits(text1Available_, 5);
+    text1Available_->installEventFilter(this);
+    potential->addWidget(text1Available_);
     potential->addStretch(1);
     grid->addLayout(potential, potentialRow, 3, 1, 3);
-    text6_[5] = green(MakeShownField(QStringLiteral("Text6(5)"), QStringLiteral("5"), 4, frame1));
-    text6_[5]->installEventFilter(this);
+    text6_[5] = shareField(5, QStringLiteral("5"));
     grid->addWidget(text6_[5], potentialRow, 6);
     command6[10] = button(QStringLiteral("Command6(10)"), QStringLiteral("%"), 10, QStringLiteral("确认百分比加点"));
     grid->addWidget(command6[10], potentialRow, 7, 1, 2);
@@ -324,10 +328,10 @@ Form4::Form4(QWidget* parent) : QWidget(parent)
     // Keyboard: the inputs in the order a player copies them, then 确定. The step buttons act on
     // the mouse button pressed, so they take no focus.
     QWidget* previous = combo1_;
-    for (QWidget* w : std::initializer_list<QWidget*>{text3_[0],    text4_[0],    text4_[1], text4_[2], text4_[3],
-                                                      text4_[4],    text1_[0],    text5_[0], text5_[1], text5_[2],
-                                                      text5_[3],    text5_[4],    text5_[5], command1_, command2_,
-                                                      command4_[0], command4_[1], command8_, command3_, combo2_}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{text3_[0],    text4_[0],       text4_[1], text4_[2], text4_[3],
+                                                      text4_[4],    text1Available_, text5_[0], text5_[1], text5_[2],
+                                                      text5_[3],    text5_[4],       text5_[5], command1_, command2_,
+                                                      command4_[0], command4_[1],    command8_, command3_, combo2_}) {
         setTabOrder(previous, w);
         previous = w;
     }
@@ -341,16 +345,26 @@ Form4::Form4(QWidget* parent) : QWidget(parent)
         b->setFocusPolicy(Qt::NoFocus);
     }
 
-    for (std::size_t i = 0; i < 2; ++i) {
-        timer1_[i] = new QTimer(this);
-        timer1_[i]->setObjectName(QStringLiteral("Timer1(%1)").arg(i));
-        timer1_[i]->setInterval(kRepeatMs);
-        timer2_[i] = new QTimer(this);
-        timer2_[i]->setObjectName(QStringLiteral("Timer2(%1)").arg(i));
-        timer2_[i]->setInterval(kRepeatMs);
-        connect(timer1_[i], &QTimer::timeout, this, [this, i] { onLevelTick(static_cast<int>(i)); });
-        connect(timer2_[i], &QTimer::timeout, this, &Form4::onPointTick);
+    // Held "-1"/"+1": a step every 70 ms until the level can go no further; a right press steps ten.
+    timer1_ = new PressRepeater(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setRightStepEnabled(true);
+    for (DcButton* b : command7) {
+        timer1_->attach(b);
     }
+    connect(timer1_, &PressRepeater::step, this, &Form4::onLevelTick);
+    connect(timer1_, &PressRepeater::rightStep, this,
+            [this](int index) { apply(sim_.StepLevel(index == 1 ? 10 : -10)); });
+    // Held "+"/"-" of a point row: steps by one until released, even where a step is refused;
+    // a right press steps fifty.
+    timer2_ = new PressRepeater(this);
+    timer2_->setObjectName(QStringLiteral("Timer2"));
+    timer2_->setRightStepEnabled(true);
+    for (DcButton* b : command5) {
+        timer2_->attach(b);
+    }
+    connect(timer2_, &PressRepeater::step, this, &Form4::onPointTick);
+    connect(timer2_, &PressRepeater::rightStep, this, &Form4::onPointRight);
 
     connect(command1_, &DcButton::clickedIndex, this, &Form4::onStart);
     connect(command2_, &DcButton::clickedIndex, this, [this] { apply(sim_.Reset()); });
@@ -358,14 +372,6 @@ Form4::Form4(QWidget* parent) : QWidget(parent)
     connect(command8_, &DcButton::clickedIndex, this, [this] { apply(sim_.Confirm()); });
     connect(command4_[0], &DcButton::clickedIndex, this, [this] { apply(sim_.Save()); });
     connect(command4_[1], &DcButton::clickedIndex, this, [this] { apply(sim_.Load()); });
-    connect(command7[0], &DcButton::mouseDown, this, &Form4::onLevelDown);
-    connect(command7[1], &DcButton::mouseDown, this, &Form4::onLevelDown);
-    connect(command7[0], &DcButton::mouseUp, this, &Form4::onLevelUp);
-    connect(command7[1], &DcButton::mouseUp, this, &Form4::onLevelUp);
-    for (DcButton* b : command5) {
-        connect(b, &DcButton::mouseDown, this, &Form4::onPointDown);
-        connect(b, &DcButton::mouseUp, this, &Form4::onPointUp);
-    }
     for (DcButton* b : command6) {
         connect(b, &DcButton::clickedIndex, this, &Form4::onShareClick);
         connect(b, &DcButton::mouseDown, this, &Form4::onShareDown);
@@ -389,7 +395,7 @@ void Form4::render()
     for (NumericField* f : text4_) {
         SetLocked(f, v.inputsLocked);
     }
-    SetLocked(text1_[0], v.inputsLocked);
+    SetLocked(text1Available_, v.inputsLocked);
 
     for (std::size_t i = 0; i < kPetAptitudeCount; ++i) {
         SetShown(text5_[i], v.aptitudes[i], 4);
@@ -401,8 +407,8 @@ void Form4::render()
     for (std::size_t i = 0; i < kPetPointCount; ++i) {
         SetShown(text4_[i], v.points[i], 4);
     }
-    SetShown(text1_[0], v.available, 4);
-    SetShown(text1_[1], v.remaining, 32767);
+    SetShown(text1Available_, v.available, 4);
+    SetShown(text1Remaining_, v.remaining, 32767);
     for (std::size_t i = 0; i < kPetShareFieldCount; ++i) {
         SetShown(text6_[i], v.shares[i], 32767);
     }
@@ -438,61 +444,33 @@ void Form4::onStart()
     for (std::size_t i = 0; i < kPetPointCount; ++i) {
         e.points[i] = ToStd(text4_[i]->text());
     }
-    e.potential = ToStd(text1_[0]->text());
+    e.potential = ToStd(text1Available_->text());
     for (std::size_t i = 0; i < kPetAptitudeCount; ++i) {
         e.aptitudes[i] = ToStd(text5_[i]->text());
     }
     apply(sim_.Start(e));
 }
 
-void Form4::onLevelDown(int button, int index)
-{
-    if (button == 1) {
-        timer1_[static_cast<std::size_t>(index)]->start();
-    } else if (button == 2) {
-        apply(sim_.StepLevel(index == 1 ? 10 : -10));
-    }
-}
-
-void Form4::onLevelUp(int button, int index)
-{
-    if (button == 1) {
-        timer1_[static_cast<std::size_t>(index)]->stop();
-    }
-}
-
 void Form4::onLevelTick(int index)
 {
     const PetOutcome out = sim_.StepLevel(index == 1 ? 1 : -1);
     if (!out.changed) {
-        timer1_[static_cast<std::size_t>(index)]->stop();
+        timer1_->stop();
     }
     apply(out);
 }
 
-void Form4::onPointDown(int button, int index)
-{
-    const auto attribute = static_cast<std::size_t>(index % 5);
-    if (button == 1) {
-        heldPoint_ = index;
-        timer2_[index < 5 ? 0 : 1]->start();
-    } else if (button == 2) {
-        apply(index < 5 ? sim_.RaisePoint(attribute, 50) : sim_.LowerPoint(attribute, 50));
-    }
-}
-
-void Form4::onPointUp(int button, int /*index*/)
-{
-    if (button == 1) {
-        timer2_[heldPoint_ < 5 ? 0 : 1]->stop();
-    }
-}
-
-void Form4::onPointTick()
+void Form4::onPointTick(int index)
 {
     // A refused step does nothing; the repeat runs on until the button is released.
-    const auto attribute = static_cast<std::size_t>(heldPoint_ % 5);
-    apply(heldPoint_ < 5 ? sim_.RaisePoint(attribute, 1) : sim_.LowerPoint(attribute, 1));
+    const auto attribute = static_cast<std::size_t>(index % 5);
+    apply(index < 5 ? sim_.RaisePoint(attribute, 1) : sim_.LowerPoint(attribute, 1));
+}
+
+void Form4::onPointRight(int index)
+{
+    const auto attribute = static_cast<std::size_t>(index % 5);
+    apply(index < 5 ? sim_.RaisePoint(attribute, 50) : sim_.LowerPoint(attribute, 50));
 }
 
 void Form4::onShareClick(int index)
@@ -514,25 +492,6 @@ void Form4::onShareDown(int button, int index)
     apply(index < 5 ? sim_.RaiseShare(attribute, 5) : sim_.LowerShare(attribute, 5));
 }
 
-void Form4::onFieldClick(QObject* field)
-{
-    for (std::size_t i = 0; i < kPetPointCount; ++i) {
-        if (field == text4_[i]) {
-            apply(sim_.TakeAllRemaining(i));
-            return;
-        }
-    }
-    for (std::size_t i = 0; i < kPetShareFieldCount; ++i) {
-        if (field == text6_[i]) {
-            apply(sim_.TakeAllShare(i));
-            return;
-        }
-    }
-    if (field == text1_[0] || field == text1_[1]) {
-        apply(sim_.UndoPlacing());
-    }
-}
-
 bool Form4::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == combo1_ && sim_.active()) {
@@ -552,40 +511,31 @@ bool Form4::eventFilter(QObject* watched, QEvent* event)
                 break;
         }
     }
+    // A click on a point field takes all remaining potential there; on the potential, it undoes
+    // the placing. Both fields are inputs too, so they are watched rather than made clickable.
     if (event->type() == QEvent::MouseButtonRelease && watched != combo1_) {
         const auto* me = static_cast<QMouseEvent*>(event);
         auto* w = static_cast<QWidget*>(watched);
         if (me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint())) {
-            onFieldClick(watched);
+            if (watched == text1Available_) {
+                apply(sim_.UndoPlacing());
+            }
+            for (std::size_t i = 0; i < kPetPointCount; ++i) {
+                if (watched == text4_[i]) {
+                    apply(sim_.TakeAllRemaining(i));
+                }
+            }
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void Form4::stopRepeats()
-{
-    for (QTimer* t : timer1_) {
-        t->stop();
-    }
-    for (QTimer* t : timer2_) {
-        t->stop();
-    }
-}
-
-void Form4::hideEvent(QHideEvent* event)
-{
-    // Minimised or sent to the tray in the middle of a hold: the release never comes.
-    stopRepeats();
-    QWidget::hideEvent(event);
-}
-
 void Form4::changeEvent(QEvent* event)
 {
+    // Another window took over in the middle of a hold: its release may never reach us.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
-        stopRepeats();
-    }
-    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
-        stopRepeats();
+        timer1_->stop();
+        timer2_->stop();
     }
     QWidget::changeEvent(event);
 }

@@ -8,12 +8,13 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTimer;
 
 namespace zicalc {
 
+class ClickableField;
 class DcButton;
 class NumericField;
+class PressRepeater;
 
 // "召唤兽属性预测": the pet attribute simulator. The window holds one PetSimulation and shows its
 // view whole after every operation that changed something.
@@ -27,24 +28,18 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void render();
     void apply(const PetOutcome& outcome);
-    void stopRepeats();
 
     void onStart();
-    void onLevelDown(int button, int index);
-    void onLevelUp(int button, int index);
-    void onPointDown(int button, int index);
-    void onPointUp(int button, int index);
+    void onLevelTick(int index);
+    void onPointTick(int index);
+    void onPointRight(int index);
     void onShareClick(int index);
     void onShareDown(int button, int index);
-    void onLevelTick(int index);
-    void onPointTick();
-    void onFieldClick(QObject* field);
 
     PetSimulation sim_;
 
@@ -53,8 +48,9 @@ private:
     std::array<NumericField*, kPetAptitudeCount> text5_{};
     std::array<QLineEdit*, kPetStatCount> text3_{};  // [0] is a NumericField, the HP input
     std::array<NumericField*, kPetPointCount> text4_{};
-    std::array<QLineEdit*, kPetShareFieldCount> text6_{};
-    std::array<QLineEdit*, 2> text1_{};  // [0] available (input), [1] remaining
+    std::array<ClickableField*, kPetShareFieldCount> text6_{};
+    NumericField* text1Available_ = nullptr;    // Text1(0), also the potential input
+    ClickableField* text1Remaining_ = nullptr;  // Text1(1)
     std::array<QLineEdit*, 2> text2_{};
     QLineEdit* text7_ = nullptr;
     DcButton* command1_ = nullptr;
@@ -63,11 +59,9 @@ private:
     DcButton* command8_ = nullptr;
     std::array<DcButton*, 2> command4_{};
 
-    // Timer1(0) steps the level down, Timer1(1) up; Timer2(0) raises, Timer2(1) lowers the point
-    // of the button last pressed.
-    std::array<QTimer*, 2> timer1_{};
-    std::array<QTimer*, 2> timer2_{};
-    int heldPoint_ = 0;
+    // Held "-1"/"+1" (Timer1) and held "+"/"-" of the points (Timer2).
+    PressRepeater* timer1_ = nullptr;
+    PressRepeater* timer2_ = nullptr;
 };
 
 }  // namespace zicalc

@@ -60,8 +60,9 @@ PetEncyclopediaFrame::PetEncyclopediaFrame(QWidget* parent) : QWidget(parent)
     text16_[1] = MakeRecordField(1, frame);
     top->addWidget(text16_[1]);
     top->addStretch(1);
-    // The shell opens the simulator from here.
-    top->addWidget(new DcButton(QStringLiteral("Button13"), QStringLiteral("加点模拟器"), 0, frame));
+    auto* button13 = new DcButton(QStringLiteral("Button13"), QStringLiteral("加点模拟器"), 0, frame);
+    connect(button13, &DcButton::clickedIndex, this, &PetEncyclopediaFrame::simulatorRequested);
+    top->addWidget(button13);
     layout->addLayout(top);
 
     auto* frame8 = MakeFrame(QStringLiteral("Frame8"), QStringLiteral("资质 拥有技能 成长率 出现场景"), frame);

@@ -17,6 +17,10 @@ class PetEncyclopediaFrame final : public QWidget {
 public:
     explicit PetEncyclopediaFrame(QWidget* parent = nullptr);
 
+signals:
+    // Button13 "加点模拟器": the shell opens the simulator.
+    void simulatorRequested();
+
 private:
     void showChosenPet();
 

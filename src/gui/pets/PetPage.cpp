@@ -17,7 +17,9 @@ PetPage::PetPage(QWidget* parent) : PageFrame(3, parent)
     top->addWidget(new GrowthRateFrame(this));
     top->addWidget(new OriginTestFrame(this));
     layout->addLayout(top);
-    layout->addWidget(new PetEncyclopediaFrame(this));
+    auto* encyclopedia = new PetEncyclopediaFrame(this);
+    connect(encyclopedia, &PetEncyclopediaFrame::simulatorRequested, this, &PetPage::simulatorRequested);
+    layout->addWidget(encyclopedia);
     layout->addStretch(1);
 }
 

@@ -11,6 +11,10 @@ class PetPage final : public PageFrame {
 
 public:
     explicit PetPage(QWidget* parent = nullptr);
+
+signals:
+    // "加点模拟器" was pressed; the shell opens the simulator.
+    void simulatorRequested();
 };
 
 }  // namespace zicalc
