@@ -25,9 +25,9 @@ visible() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
 gone() { ! visible "$1"; }
 window_of() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 tray_icon() {
-  # The icon is a mapped window of zicalc's class whose name is just "zicalc".
+  # The icon is a mapped window of zicalc's class (the probe's instance name) named just "zicalc".
   local w
-  for w in $(xwininfo -root -tree 2>/dev/null | awk '/ "zicalc": \("zicalc" "zicalc"\)/ {print $1}'); do
+  for w in $(xwininfo -root -tree 2>/dev/null | awk '/ "zicalc": \("(zicalc|desktop_probe)" "zicalc"\)/ {print $1}'); do
     xwininfo -id "$w" 2>/dev/null | grep -q 'IsViewable' && { echo "$w"; return; }
   done
 }
@@ -77,7 +77,7 @@ wait_for 5 icon_present || fail "no tray icon after minimising the simulator"
 
 log "召唤兽加点 in the icon's menu brings it back; the main window stays hidden."
 for _ in 1 2 3; do
-  menu Down Down Return
+  log "menu: 召唤兽加点"; menu Down Down Return
   wait_for 5 visible "$sim" && break
   xdotool key Escape
 done
@@ -91,6 +91,7 @@ wait_for 5 icon_present || fail "no tray icon after the second minimise"
 wait_for 5 gone "$sim" || fail "the simulator did not leave the screen the second time"
 icon=$(tray_icon)
 eval "$(xdotool getwindowgeometry --shell "$icon")"
+log "double-click the icon"
 xdotool mousemove --sync $((X + 8)) $((Y + 8)) click --repeat 2 --delay 60 1
 wait_for 5 visible "$sim" || fail "double-clicking the icon did not restore the simulator"
 wait_for 5 icon_gone || fail "the icon stayed after the double-click"
@@ -99,7 +100,7 @@ log "计算器 shows the main window and leaves the simulator hidden."
 xdotool windowminimize "$(window_of "$sim")"
 wait_for 5 icon_present || fail "no tray icon after the third minimise"
 for _ in 1 2 3; do
-  menu Down Return
+  log "menu: 计算器"; menu Down Return
   wait_for 5 visible "$main" && break
   xdotool key Escape
 done

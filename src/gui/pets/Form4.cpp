@@ -120,8 +120,13 @@ Form4::Form4(QWidget* parent) : QWidget(parent)
     setWindowIcon(QIcon(QStringLiteral(":/zicalc/zicalc.png")));
     setFont(DefaultFont());
 
+    // A fixed panel, as designed: no maximise box, no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
     auto* frame1 = new QFrame(this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setFrameShape(QFrame::NoFrame);
