@@ -80,8 +80,8 @@ void Click(const QObject* root, const QString& name);
 
 zicalc::Rgb Colour(const QObject* root, const QString& name);
 
-// Runs `action` and answers every warning box it opens by pressing the real "确定"; returns the
-// messages in the order shown.
+// Runs `action` and answers every warning box and titled message box it opens by pressing the
+// real "确定"; returns the messages in the order shown.
 QStringList AnswerWarnings(const std::function<void()>& action);
 
 // Records warnings instead of showing the box, for as long as it lives.
