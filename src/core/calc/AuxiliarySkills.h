@@ -23,9 +23,15 @@ inline constexpr std::array<std::int16_t, kMaxNpcAuxiliaryLevel> PopularityTable
 // Where the skill is learnt: Option1(0) at the guild, Option1(1) from an NPC.
 enum class AuxiliaryWay { Guild, Npc };
 
-// The frame "辅助技能": from Text5(0) and to Text5(1) in. Fields: [0] experience Text5(2),
-// [1] money Text5(3), [2] contribution used or popularity Text5(4), [3] contribution needed Text5(5)
-// (guild way only).
-CalcOutcome AuxiliarySkillCost(AuxiliaryWay way, std::string_view fromLevel, std::string_view toLevel);
+// The frame "辅助技能": from Text5(0) and to Text5(1) in; experience Text5(2), money Text5(3),
+// contribution used or popularity Text5(4) and contribution needed Text5(5) (guild way only) out.
+Outcome AuxiliarySkillCost(AuxiliaryWay way, std::string_view fromLevel, std::string_view toLevel);
+
+// Its "重设": "0" in Text5(0) … Text5(5), the experience and money black; the way stays.
+Outcome AuxiliarySkillReset();
+
+// A way chosen (Option1): the captions Label2(5) … Label2(8) of the second line, which of its
+// controls show, and the fields cleared as by "重设". The guild way is also the start-up state.
+Outcome AuxiliaryWayChosen(AuxiliaryWay way);
 
 }  // namespace zicalc

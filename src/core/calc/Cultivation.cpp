@@ -1,15 +1,30 @@
 #include "core/calc/Cultivation.h"
 
 #include <optional>
+#include <string>
 
 #include "core/app/Numeric.h"
 
 namespace zicalc {
 
-CalcOutcome CultivationCost(std::string_view currentLevel, std::string_view currentExperience,
-                            std::string_view targetLevel, int moneyFactor)
+namespace {
+
+std::string Field(int i)
 {
-    CalcOutcome out(8);
+    return "Text6(" + std::to_string(i) + ")";
+}
+
+}  // namespace
+
+int CultivationMoneyFactor(bool attackChosen, bool defenceChosen)
+{
+    return attackChosen ? kAttackMoneyFactor : defenceChosen ? kDefenceMoneyFactor : 0;
+}
+
+Outcome CultivationCost(std::string_view currentLevel, std::string_view currentExperience, std::string_view targetLevel,
+                        int moneyFactor)
+{
+    Outcome out;
     if (currentLevel.empty() || currentExperience.empty() || targetLevel.empty()) {
         out.Warn("待输入项不能为空！");
         return out;
@@ -26,8 +41,8 @@ CalcOutcome CultivationCost(std::string_view currentLevel, std::string_view curr
         return out;
     }
     if (*a == *b) {
-        for (std::size_t i = 2; i < 8; ++i) {
-            out.SetText(i, "0");
+        for (int i = 2; i < 8; ++i) {
+            out.Text(Field(i), "0");
         }
         return out;
     }
@@ -43,13 +58,29 @@ CalcOutcome CultivationCost(std::string_view currentLevel, std::string_view curr
     }
     needed -= e;
     const double tens = needed / 10.0;
-    out.SetText(1, FormatInt(e));
-    out.SetText(3, FormatInt(needed));
-    out.SetText(4, FormatDouble(tens * moneyFactor));
-    out.SetText(5, FormatInt(*b * 150));
-    out.SetText(6, FormatDouble(tens * 5));
-    out.SetText(7, FormatInt(5 * *b + 20));
+    out.Text(Field(1), FormatInt(e));
+    out.Text(Field(3), FormatInt(needed));
+    out.Text(Field(4), FormatDouble(tens * moneyFactor));
+    out.Text(Field(5), FormatInt(*b * 150));
+    out.Text(Field(6), FormatDouble(tens * 5));
+    out.Text(Field(7), FormatInt(5 * *b + 20));
     return out;
+}
+
+Outcome CultivationReset()
+{
+    Outcome out;
+    for (int i = 0; i < 8; ++i) {
+        out.Text(Field(i), "0");
+    }
+    return out;
+}
+
+Outcome CultivationDefaults()
+{
+    Outcome out;
+    out.Checked("Option2(0)", true);
+    return out.Then(CultivationReset());
 }
 
 }  // namespace zicalc

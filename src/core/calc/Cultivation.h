@@ -19,10 +19,17 @@ inline constexpr std::array<std::int32_t, kMaxCultivationLevel> CultivationTable
 inline constexpr int kAttackMoneyFactor = 3;
 inline constexpr int kDefenceMoneyFactor = 2;
 
+// The money factor of the type options as they stand.
+int CultivationMoneyFactor(bool attackChosen, bool defenceChosen);
+
 // The frame "角色修炼": current level Text6(0), current experience Text6(1), target level Text6(2)
-// and the money factor in. Fields [i] are Text6(i), i = 0 … 7 ([0] is never changed; [1] shows
-// the experience as counted, [2] is zeroed with the results when both levels are equal).
-CalcOutcome CultivationCost(std::string_view currentLevel, std::string_view currentExperience,
-                            std::string_view targetLevel, int moneyFactor);
+// and the money factor in; Text6(1) (the experience as counted), Text6(2) (zeroed with the results
+// when both levels are equal) and the results Text6(3) … Text6(7) out.
+Outcome CultivationCost(std::string_view currentLevel, std::string_view currentExperience, std::string_view targetLevel,
+                        int moneyFactor);
+
+// Its "重设", also the start-up state: "0" in all eight fields, the attack type chosen at start-up.
+Outcome CultivationReset();
+Outcome CultivationDefaults();
 
 }  // namespace zicalc

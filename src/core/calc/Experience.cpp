@@ -26,11 +26,17 @@ std::int32_t ExperienceBetween(int from, int to)
     return sum;
 }
 
-CalcOutcome LevelToExperience(std::string_view startLevel, std::string_view targetLevel)
+namespace {
+constexpr const char* kResult1 = "Text1(2)";
+constexpr const char* kReached = "Text2(2)";
+constexpr const char* kLeft = "Text2(3)";
+}  // namespace
+
+Outcome LevelToExperience(std::string_view startLevel, std::string_view targetLevel)
 {
-    CalcOutcome out(1);
+    Outcome out;
     if (startLevel.empty() || targetLevel.empty()) {
-        out.SetColour(0, colours::kBlack);
+        out.Colour(kResult1, colours::kBlack);
         out.Warn("输入项均不能为空！");
         return out;
     }
@@ -38,31 +44,42 @@ CalcOutcome LevelToExperience(std::string_view startLevel, std::string_view targ
     const auto l2 = ParseLevel(targetLevel, kMaxCharacterLevel);
     std::int32_t sum = 0;
     if (!l1 || !l2) {
+        out.Colour(kResult1, colours::kBlack);
         out.Warn("等级1和2均不能大于155！");
     } else if (*l1 < *l2) {
         sum = ExperienceBetween(*l1, *l2);
-        out.SetText(0, FormatInt(sum));
+        out.Text(kResult1, FormatInt(sum));
     } else if (*l1 == *l2) {
-        out.SetText(0, "0");
+        out.Text(kResult1, "0");
     } else {
         out.Warn("等级1不能大于等级2！");
     }
-    out.SetColour(0, MagnitudeColour(sum));
+    // The result is coloured last, after any warning (black then, as the sum is 0).
+    out.Colour(kResult1, MagnitudeColour(sum));
     return out;
 }
 
-CalcOutcome ExperienceToLevel(std::string_view experience, std::string_view startLevel)
+Outcome LevelToExperienceReset()
 {
-    CalcOutcome out(2);
+    Outcome out;
+    for (const char* f : {"Text1(0)", "Text1(1)", kResult1}) {
+        out.Text(f, "0");
+    }
+    return out;
+}
+
+Outcome ExperienceToLevel(std::string_view experience, std::string_view startLevel)
+{
+    Outcome out;
     if (experience.empty() || startLevel.empty()) {
-        out.SetColour(1, colours::kBlack);
+        out.Colour(kLeft, colours::kBlack);
         out.Warn("待输入项不能为空！");
         return out;
     }
     const auto level = ParseLevel(startLevel, kMaxCharacterLevel);
     const auto exp = ParseInt32(experience);
     if (!level || !exp) {
-        out.SetColour(1, colours::kBlack);
+        out.Colour(kLeft, colours::kBlack);
         out.Warn("输入等级不能大于155！");
         return out;
     }
@@ -72,9 +89,19 @@ CalcOutcome ExperienceToLevel(std::string_view experience, std::string_view star
         x -= LevelExperience(l);
         ++l;
     }
-    out.SetText(0, FormatInt(l));
-    out.SetText(1, FormatInt(x));
-    out.SetColour(1, MagnitudeColour(x));
+    out.Text(kReached, FormatInt(l));
+    out.Text(kLeft, FormatInt(x));
+    out.Colour(kLeft, MagnitudeColour(x));
+    return out;
+}
+
+Outcome ExperienceToLevelReset()
+{
+    Outcome out;
+    out.Colour(kLeft, colours::kBlack);
+    for (const char* f : {"Text2(0)", "Text2(1)", kReached, kLeft}) {
+        out.Text(f, "0");
+    }
     return out;
 }
 

@@ -22,12 +22,18 @@ std::int32_t LevelExperience(int n);
 // Sum of LevelExperience(n) for n = from … to − 1 (0 when from >= to).
 std::int32_t ExperienceBetween(int from, int to);
 
-// "等级->经验": the field texts of start and target level in, what the frame shows out.
-// Fields: [0] the result Text1(2).
-CalcOutcome LevelToExperience(std::string_view startLevel, std::string_view targetLevel);
+// "等级->经验": the texts of start level Text1(0) and target level Text1(1) in; the result
+// Text1(2) out.
+Outcome LevelToExperience(std::string_view startLevel, std::string_view targetLevel);
 
-// "经验->等级": experience Text2(0) and start level Text2(1) in.
-// Fields: [0] level reached Text2(2), [1] experience left Text2(3).
-CalcOutcome ExperienceToLevel(std::string_view experience, std::string_view startLevel);
+// Its "重设", also the frame's start-up state: "0" everywhere, the result's colour kept.
+Outcome LevelToExperienceReset();
+
+// "经验->等级": experience Text2(0) and start level Text2(1) in; the level reached Text2(2) and
+// the experience left Text2(3) out.
+Outcome ExperienceToLevel(std::string_view experience, std::string_view startLevel);
+
+// Its "重设", also the start-up state: the experience left black, "0" everywhere.
+Outcome ExperienceToLevelReset();
 
 }  // namespace zicalc

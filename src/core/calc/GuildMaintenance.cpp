@@ -1,5 +1,8 @@
 #include "core/calc/GuildMaintenance.h"
 
+#include <string>
+#include <vector>
+
 #include "core/app/Numeric.h"
 
 namespace zicalc {
@@ -56,6 +59,26 @@ std::string VaultTooltip(int level, int vaults)
     return {};
 }
 
+std::string Indexed(const char* array, std::size_t i)
+{
+    return std::string(array) + "(" + std::to_string(i) + ")";
+}
+
+// Combo7(1) … Combo7(6).
+std::string BuildingList(std::size_t k)
+{
+    return Indexed("Combo7", k + 1);
+}
+
+std::vector<std::string> Counts(int last)
+{
+    std::vector<std::string> items;
+    for (int n = 0; n <= last; ++n) {
+        items.push_back(std::to_string(n));
+    }
+    return items;
+}
+
 std::array<std::string, kBuildingKinds> Tooltips(int level, const BuildingCounts& c)
 {
     const auto s = [](int v) { return std::to_string(v); };
@@ -71,26 +94,47 @@ std::array<std::string, kBuildingKinds> Tooltips(int level, const BuildingCounts
 
 }  // namespace
 
-MaintenanceOutcome MaintenanceForBuildings(int level, const BuildingCounts& counts)
+Outcome MaintenanceForBuildings(int level, const BuildingCounts& counts)
 {
-    MaintenanceOutcome out;
+    Outcome out;
     std::int32_t fee = GuildBaseFee(level);
     for (std::size_t i = 0; i < BuildingKinds.size(); ++i) {
         fee += BuildingFee(BuildingKinds[i], counts[i]);
     }
-    out.hourlyFee = FormatInt(fee);
-    out.reserve = FormatInt(static_cast<std::int64_t>(fee) * 48);
-    out.tooltips = Tooltips(level, counts);
+    out.Text("Text28(0)", FormatInt(fee));
+    out.Text("Text28(1)", FormatInt(static_cast<std::int64_t>(fee) * 48));
+    const auto tooltips = Tooltips(level, counts);
+    for (std::size_t k = 0; k < tooltips.size(); ++k) {
+        out.ToolTip(Indexed("Label17", k), tooltips[k]);
+    }
     return out;
 }
 
-MaintenanceOutcome MaintenanceForLevel(int level)
+Outcome MaintenanceForLevel(int level)
 {
-    MaintenanceOutcome out = MaintenanceForBuildings(level, BuildingCounts{});
-    if (level <= 0) {
-        out.hourlyFee.clear();
-        out.reserve.clear();
+    Outcome out;
+    for (std::size_t k = 0; k < BuildingKinds.size(); ++k) {
+        if (level > 0) {
+            out.Items(BuildingList(k), Counts(MaxBuildings(level)));
+        }
+        out.Text(BuildingList(k), "0").Enabled(BuildingList(k), level > 0);
     }
+    out.Then(MaintenanceForBuildings(level, BuildingCounts{}));
+    if (level <= 0) {
+        out.Text("Text28(0)", "").Text("Text28(1)", "");
+    }
+    return out;
+}
+
+Outcome MaintenanceDefaults()
+{
+    Outcome out;
+    out.Items("Combo7(0)", Counts(kMaxGuildLevel)).Text("Combo7(0)", "0");
+    for (std::size_t k = 0; k < BuildingKinds.size(); ++k) {
+        out.Text(Indexed("Label17", k), BuildingKinds[k].label);
+        out.Items(BuildingList(k), Counts(0)).Text(BuildingList(k), "0").Enabled(BuildingList(k), false);
+    }
+    out.Text("Text28(0)", "").Text("Text28(1)", "");
     return out;
 }
 

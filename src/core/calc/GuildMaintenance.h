@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/app/Outcome.h"
+
 namespace zicalc {
 
 inline constexpr int kMaxGuildLevel = 5;
@@ -38,23 +40,21 @@ std::int32_t BuildingFee(const BuildingKind& kind, int count);
 // Hourly fee of a guild of level L with no buildings.
 std::int32_t GuildBaseFee(int level);
 
-// What the frame "帮派维护资金消耗" shows: Text28(0), Text28(1) and the tooltips of Label17(0) … (5).
-struct MaintenanceOutcome final {
-    std::string hourlyFee;
-    std::string reserve;  // 48 hours of fees
-    std::array<std::string, kBuildingKinds> tooltips;
-};
-
 // The six building counts, as the lists show them.
 using BuildingCounts = std::array<int, kBuildingKinds>;
 
-// A building count chosen (Combo7(1) … Combo7(6)) at guild level L.
-MaintenanceOutcome MaintenanceForBuildings(int level, const BuildingCounts& counts);
+// A building count chosen (Combo7(1) … Combo7(6)) at guild level L: the hourly fee Text28(0), the
+// 48-hour reserve Text28(1) and the descriptions of the kinds, the tooltips of Label17(0) … (5).
+Outcome MaintenanceForBuildings(int level, const BuildingCounts& counts);
 
-// A guild level chosen (Combo7(0)): every building list is back at 0 (at level 0 they are
-// disabled and both result fields are empty). Resetting a list counts as choosing its 0, so the
-// tooltips describe zero buildings at the new level.
-MaintenanceOutcome MaintenanceForLevel(int level);
+// A guild level chosen (Combo7(0)): every building list is back at 0 and offers 0 … 4·L (at level 0
+// the lists keep their items and are disabled, and both result fields are empty). Resetting a list
+// counts as choosing its 0, so the tooltips describe zero buildings at the new level.
+Outcome MaintenanceForLevel(int level);
+
+// The frame at start-up: level list 0 … 5 on 0, each building list holding only 0 and disabled,
+// no fee shown.
+Outcome MaintenanceDefaults();
 
 // How many buildings of each kind a guild of level L may hold.
 inline constexpr int MaxBuildings(int level)

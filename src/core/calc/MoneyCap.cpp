@@ -13,9 +13,9 @@ double MoneyCap(double level)
     return 20000000;
 }
 
-CalcOutcome MoneyCapOutcome(std::string_view level)
+Outcome MoneyCapOutcome(std::string_view level)
 {
-    CalcOutcome out(1);
+    Outcome out;
     if (level.empty()) {
         out.Warn("待输入项不能为空！");
         return out;
@@ -25,7 +25,14 @@ CalcOutcome MoneyCapOutcome(std::string_view level)
         out.Warn("输入等级不能大于155！");
         return out;
     }
-    out.SetText(0, FormatDouble(MoneyCap(*l)));
+    out.Text("Text4(1)", FormatDouble(MoneyCap(*l)));
+    return out;
+}
+
+Outcome MoneyCapReset()
+{
+    Outcome out;
+    out.Text("Text4(0)", "0").Text("Text4(1)", "10000");
     return out;
 }
 

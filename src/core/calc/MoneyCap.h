@@ -10,7 +10,10 @@ namespace zicalc {
 // 20 000 000 from level 100 to 155.
 double MoneyCap(double level);
 
-// The frame "携带金钱": level Text4(0) in; field [0] the cap Text4(1).
-CalcOutcome MoneyCapOutcome(std::string_view level);
+// The frame "携带金钱": level Text4(0) in; the cap Text4(1) out.
+Outcome MoneyCapOutcome(std::string_view level);
+
+// Its "重设", also the start-up state: level "0", the cap of level 0.
+Outcome MoneyCapReset();
 
 }  // namespace zicalc

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "core/app/Outcome.h"
@@ -32,29 +33,18 @@ inline constexpr std::array<SealingArea, 7> SealingAreas{{
 // 10 within two levels of the area's centre, one less for every further three levels, at least 1.
 std::int32_t SealingMultiplier(std::int32_t level, std::int32_t centreLevel);
 
-// Field indices of the sealing frame's outcome: the level field Text12, then Text10(k) and Text11(k).
-inline constexpr std::size_t kSealingLevelField = 0;
-constexpr std::size_t SealingExperienceField(std::size_t k)
-{
-    return 1 + k;
-}
-constexpr std::size_t SealingMoneyField(std::size_t k)
-{
-    return 1 + SealingAreas.size() + k;
-}
-inline constexpr std::size_t kSealingFieldCount = 1 + 2 * SealingAreas.size();
+// The controls of the sealing frame: the level field Text12, and per area k the experience
+// Text10(k) and the money Text11(k).
+inline constexpr const char* kSealingLevelField = "Text12";
+std::string SealingExperienceField(std::size_t k);
+std::string SealingMoneyField(std::size_t k);
 
-// What "确定" does to the frame: the field updates (see the indices above), the warning, and
-// whether the 领双 box is to be unticked. The warning comes before the updates.
-struct SealingOutcome final {
-    CalcOutcome display{kSealingFieldCount};
-    bool untickDouble = false;
-};
+// The frame at its level-0 state: "0" in the level field, 领双 (Check2) unticked, the level-0
+// rewards.
+Outcome SealingDefaults();
 
-// The frame at its level-0 state: "0" in the level field, 领双 unticked, the level-0 rewards.
-SealingOutcome SealingDefaults();
-
-// "确定": the level Text12 and the 领双 box Check2 in.
-SealingOutcome SealingRewards(std::string_view level, bool doubleDrawn);
+// "确定": the level Text12 and the 领双 box Check2 in. An empty level is reported first and the
+// frame is reset to SealingDefaults() once the warning is closed.
+Outcome SealingRewards(std::string_view level, bool doubleDrawn);
 
 }  // namespace zicalc

@@ -179,14 +179,25 @@ SkillCostRow SkillCostBetween(int from, int to)
     return sum;
 }
 
-SchoolSkillOutcome SchoolSkillCost(std::string_view fromLevel, std::string_view toLevel, int multiplier)
+namespace {
+
+constexpr const char* kExperience = "Text3(2)";
+constexpr const char* kMoney = "Text3(3)";
+constexpr const char* kLabel = "Label24";
+
+std::string Indexed(const char* array, std::size_t i)
 {
-    SchoolSkillOutcome out;
-    CalcOutcome& r = out.results;
+    return std::string(array) + "(" + std::to_string(i) + ")";
+}
+
+}  // namespace
+
+Outcome SchoolSkillCost(std::string_view fromLevel, std::string_view toLevel, int multiplier)
+{
+    Outcome out;
     if (fromLevel.empty() || toLevel.empty()) {
-        r.SetColour(0, colours::kBlack);
-        r.SetColour(1, colours::kBlack);
-        r.Warn("待输入项不能为空！");
+        out.Colour(kExperience, colours::kBlack).Colour(kMoney, colours::kBlack);
+        out.Warn("待输入项不能为空！");
         return out;
     }
     const auto a = ParseLevel(fromLevel, kMaxSchoolSkillLevel);
@@ -194,61 +205,100 @@ SchoolSkillOutcome SchoolSkillCost(std::string_view fromLevel, std::string_view 
     SkillCostRow one{0, 0};
     const std::string label = "(X" + std::to_string(multiplier) + "项)";
     if (!a || !b) {
-        out.labelVisible = false;
-        r.Warn("等级1和2均不能大于160！");
+        out.Visible(kLabel, false);
+        out.Colour(kExperience, colours::kBlack).Colour(kMoney, colours::kBlack);
+        out.Warn("等级1和2均不能大于160！");
     } else if (*a < *b) {
         one = SkillCostBetween(*a, *b);
-        out.labelText = label;
-        out.labelVisible = true;
-        r.SetText(0, FormatInt(one.experience * multiplier));
-        r.SetText(1, FormatInt(one.money * multiplier));
+        out.Text(kLabel, label).Visible(kLabel, true);
+        out.Text(kExperience, FormatInt(one.experience * multiplier));
+        out.Text(kMoney, FormatInt(one.money * multiplier));
     } else if (*a == *b) {
-        out.labelText = label;
-        out.labelVisible = true;
-        r.SetText(0, "0");
-        r.SetText(1, "0");
+        out.Text(kLabel, label).Visible(kLabel, true);
+        out.Text(kExperience, "0").Text(kMoney, "0");
     } else {
-        out.labelVisible = false;
-        r.Warn("等级1不能大于等级2！");
+        out.Visible(kLabel, false);
+        out.Warn("等级1不能大于等级2！");
     }
     // The colours follow one skill's cost, not the multiplied totals.
-    r.SetColour(0, MagnitudeColour(one.experience));
-    r.SetColour(1, MagnitudeColour(one.money));
+    out.Colour(kExperience, MagnitudeColour(one.experience));
+    out.Colour(kMoney, MagnitudeColour(one.money));
     return out;
 }
 
-DetailOutcome DetailedSkillCost(const DetailInput& input)
+Outcome SchoolSkillReset()
 {
-    DetailOutcome out;
-    out.checked = input.checked;
-    for (int i = 0; i < kDetailRows; ++i) {
+    Outcome out;
+    out.Colour(kExperience, colours::kBlack).Colour(kMoney, colours::kBlack).Visible(kLabel, false);
+    for (std::size_t i = 0; i < 4; ++i) {
+        out.Text(Indexed("Text3", i), "0");
+    }
+    return out;
+}
+
+Outcome SchoolSkillDefaults()
+{
+    Outcome out;
+    out.Text(kLabel, "(X1项)");
+    return out.Then(SchoolSkillReset());
+}
+
+Outcome DetailedSkillCost(const DetailInput& input)
+{
+    Outcome out;
+    for (std::size_t i = 0; i < kDetailRows; ++i) {
         if (input.from[i].empty() || input.to[i].empty()) {
-            out.warning = "待输入项不能为空！";
+            out.Warn("待输入项不能为空！");
             return out;
         }
     }
-    out.written = true;
-    for (int i = 0; i < kDetailRows; ++i) {
+    std::array<bool, kDetailRows> checked = input.checked;
+    std::array<SkillCostRow, kDetailRows> rows{};
+    for (std::size_t i = 0; i < kDetailRows; ++i) {
         const auto a = ParseLevel(input.from[i], kMaxSchoolSkillLevel);
         const auto b = ParseLevel(input.to[i], kMaxSchoolSkillLevel);
         if (!a || !b) {
             // This row and the ones below keep zero; the rows above still count.
-            out.warning = "等级均不能大于160！";
+            out.Warn("等级均不能大于160！");
             break;
         }
         if (*a < *b) {
-            out.rows[i] = SkillCostBetween(*a, *b);
+            rows[i] = SkillCostBetween(*a, *b);
         } else if (*a > *b) {
-            out.checked[i] = false;
+            // Unchecked as the loop meets the row, so before a later row's warning.
+            checked[i] = false;
+            out.Checked(Indexed("Check1", i), false);
         }
     }
-    for (int i = 0; i < kDetailRows; ++i) {
-        if (out.checked[i]) {
-            ++out.count;
-            out.total.experience += out.rows[i].experience;
-            out.total.money += out.rows[i].money;
+    std::int32_t count = 0;
+    SkillCostRow total{0, 0};
+    for (std::size_t i = 0; i < kDetailRows; ++i) {
+        if (checked[i]) {
+            ++count;
+            total.experience += rows[i].experience;
+            total.money += rows[i].money;
         }
     }
+    for (std::size_t i = 0; i < kDetailRows; ++i) {
+        out.Text(Indexed("Text3", i), FormatInt(rows[i].experience));
+        out.Text(Indexed("Text4", i), FormatInt(rows[i].money));
+    }
+    out.Text("Text5", FormatInt(total.experience));
+    out.Text("Text6", FormatInt(total.money));
+    out.Text("Text7", FormatInt(count));
+    return out;
+}
+
+Outcome DetailedSkillReset()
+{
+    Outcome out;
+    for (std::size_t i = 0; i < kDetailRows; ++i) {
+        for (const char* array : {"Text1", "Text2", "Text3", "Text4"}) {
+            out.Text(Indexed(array, i), "0");
+        }
+        out.Checked(Indexed("Check1", i), true);
+    }
+    out.Text("Text5", "0").Text("Text6", "0").Text("Text7", std::to_string(kDetailRows));
     return out;
 }
 

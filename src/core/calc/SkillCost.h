@@ -25,16 +25,15 @@ extern const std::array<SkillCostRow, kMaxSchoolSkillLevel> SkillCostTable;
 // Sum of the table rows from … to − 1 (zero when from >= to); both levels within 0 … 160.
 SkillCostRow SkillCostBetween(int from, int to);
 
-// The frame "门派技能": result fields [0] experience Text3(2), [1] money Text3(3), plus what
-// happens to the red label Label24.
-struct SchoolSkillOutcome final {
-    CalcOutcome results{2};
-    std::optional<bool> labelVisible;      // empty: left as it is
-    std::optional<std::string> labelText;  // empty: left as it is
-};
+// The frame "门派技能", Button3(k) with k = 0 … 6: the cost of `multiplier` (1 … 7) skills over
+// the same level range. Experience Text3(2), money Text3(3) and the red label Label24 out.
+Outcome SchoolSkillCost(std::string_view fromLevel, std::string_view toLevel, int multiplier);
 
-// Button3(k), k = 0 … 6: the cost of `multiplier` (1 … 7) skills over the same level range.
-SchoolSkillOutcome SchoolSkillCost(std::string_view fromLevel, std::string_view toLevel, int multiplier);
+// Its "重设" Button3(7): results black, Label24 hidden, "0" in all four fields.
+Outcome SchoolSkillReset();
+
+// The frame at start-up: as after "重设", with Label24 captioned "(X1项)".
+Outcome SchoolSkillDefaults();
 
 // Form2's "计算" over its seven rows.
 struct DetailInput final {
@@ -43,16 +42,12 @@ struct DetailInput final {
     std::array<bool, kDetailRows> checked{};
 };
 
-struct DetailOutcome final {
-    std::optional<std::string> warning;
-    // False when an empty field stopped the calculation: nothing on the window changes.
-    bool written = false;
-    std::array<bool, kDetailRows> checked{};  // the check boxes afterwards
-    std::array<SkillCostRow, kDetailRows> rows{};
-    std::int32_t count = 0;
-    SkillCostRow total{0, 0};
-};
+// Form2's "计算": the rows' check boxes Check1(i) are set as the rows are met, before the warning;
+// the costs Text3(i), Text4(i), the totals Text5, Text6 and the count Text7 once it is closed. An
+// empty field changes nothing.
+Outcome DetailedSkillCost(const DetailInput& input);
 
-DetailOutcome DetailedSkillCost(const DetailInput& input);
+// Form2's "重设", also the window's state when it opens.
+Outcome DetailedSkillReset();
 
 }  // namespace zicalc

@@ -16,9 +16,9 @@ GuildTaskReward GuildTaskRound(std::int32_t level)
     return {215 * level + 27750, 585 * level + 5750};
 }
 
-CalcOutcome GuildTasks(std::string_view level)
+Outcome GuildTasks(std::string_view level)
 {
-    CalcOutcome out(2);
+    Outcome out;
     if (level.empty()) {
         out.Warn(kEmptyInput);
         return out;
@@ -29,8 +29,15 @@ CalcOutcome GuildTasks(std::string_view level)
         return out;
     }
     const GuildTaskReward reward = GuildTaskRound(*l);
-    out.SetText(0, FormatInt(reward.qinglong));
-    out.SetText(1, FormatInt(reward.xuanwu));
+    out.Text("Text7(1)", FormatInt(reward.qinglong));
+    out.Text("Text7(2)", FormatInt(reward.xuanwu));
+    return out;
+}
+
+Outcome GuildTasksReset()
+{
+    Outcome out;
+    out.Text("Text7(0)", "0").Text("Text7(1)", "0").Text("Text7(2)", "0");
     return out;
 }
 
@@ -45,9 +52,9 @@ std::optional<SchoolTaskReward> SchoolTaskRound(std::int32_t level)
     return std::nullopt;
 }
 
-CalcOutcome SchoolTask(std::string_view level, bool doubleReward, bool twoRounds)
+Outcome SchoolTask(std::string_view level, bool doubleReward, bool twoRounds)
 {
-    CalcOutcome out(2);
+    Outcome out;
     if (level.empty()) {
         out.Warn(kEmptyInput);
         return out;
@@ -60,9 +67,37 @@ CalcOutcome SchoolTask(std::string_view level, bool doubleReward, bool twoRounds
     }
     const std::int32_t g = doubleReward ? 2 : 1;
     const std::int32_t r = twoRounds ? 2 : 1;
-    out.SetText(0, FormatInt(g * r * round->experience));
-    out.SetText(1, FormatInt(g * r * round->money));
+    out.Text("Text9(1)", FormatInt(g * r * round->experience));
+    out.Text("Text9(2)", FormatInt(g * r * round->money));
     return out;
+}
+
+Outcome SchoolTaskReset()
+{
+    Outcome out;
+    out.Text("Text9(0)", "0").Text("Text9(1)", "0").Text("Text9(2)", "0");
+    return out;
+}
+
+Outcome DoubleRewardClicked(bool ticked)
+{
+    Outcome out;
+    out.Text("Check1", ticked ? "双倍" : "单倍");
+    return out;
+}
+
+Outcome TwoRoundsClicked(bool ticked)
+{
+    Outcome out;
+    out.Text("Check3", ticked ? "两轮" : "一轮");
+    return out;
+}
+
+Outcome SchoolTaskDefaults()
+{
+    Outcome out;
+    out.Checked("Check1", true).Checked("Check3", true);
+    return out.Then(DoubleRewardClicked(true)).Then(TwoRoundsClicked(true)).Then(SchoolTaskReset());
 }
 
 std::int32_t ChainRingMultiplier(std::int32_t ring)
@@ -79,9 +114,9 @@ std::int32_t ChainExperience(std::int32_t level, std::int32_t firstRing, std::in
     return sum;
 }
 
-CalcOutcome TaskChain(std::string_view level, std::string_view firstRing, std::string_view lastRing)
+Outcome TaskChain(std::string_view level, std::string_view firstRing, std::string_view lastRing)
 {
-    CalcOutcome out(1);
+    Outcome out;
     if (level.empty() || firstRing.empty() || lastRing.empty()) {
         out.Warn(kEmptyInput);
         return out;
@@ -97,8 +132,15 @@ CalcOutcome TaskChain(std::string_view level, std::string_view firstRing, std::s
     } else if (*c1 > *c2) {
         out.Warn("环数1不能大于环数2！");
     } else {
-        out.SetText(0, FormatInt(ChainExperience(*l, *c1, *c2)));
+        out.Text("Text8(3)", FormatInt(ChainExperience(*l, *c1, *c2)));
     }
+    return out;
+}
+
+Outcome TaskChainReset()
+{
+    Outcome out;
+    out.Text("Text8(0)", "60").Text("Text8(1)", "1").Text("Text8(2)", "300").Text("Text8(3)", "0");
     return out;
 }
 

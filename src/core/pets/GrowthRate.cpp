@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "core/app/Numeric.h"
@@ -15,11 +16,19 @@ constexpr const char* kGrowthLevel = "等级不能大于160！";
 constexpr const char* kGrowthWrong = "输入有误,导致结果错误！";
 constexpr const char* kOriginEmpty = "待输入项均不能为空！";
 constexpr const char* kOriginWrong = "输入有误,导致结果出错！";
+constexpr const char* kNewRate = "Text14(0)";
+constexpr const char* kOldRate = "Text14(1)";
+constexpr const char* kVerdict = "Text15(7)";
+
+std::string Indexed(const char* array, int i)
+{
+    return std::string(array) + "(" + std::to_string(i) + ")";
+}
 
 // Both rows share everything but the constants: the aptitude's divisor and the factors of the
 // points for the new and the old scale (old = 3 × new).
-CalcOutcome Growth(CalcOutcome out, std::string_view level, std::string_view value, std::string_view points,
-                   std::string_view aptitude, double aptitudeDivisor, double newFactor, double oldFactor)
+Outcome Growth(Outcome out, std::string_view level, std::string_view value, std::string_view points,
+               std::string_view aptitude, double aptitudeDivisor, double newFactor, double oldFactor)
 {
     const auto lv = ParseInt16(level);
     const auto v = ParseInt16(value);
@@ -37,8 +46,8 @@ CalcOutcome Growth(CalcOutcome out, std::string_view level, std::string_view val
     const auto newRate = static_cast<float>(static_cast<double>(FloorInt(x / (newFactor * *pt) + 0.5)) / 1000);
     const auto oldRate = static_cast<float>(static_cast<double>(FloorInt(x / (oldFactor * *pt) + 0.5)) / 1000);
     if (newRate > 0 && oldRate > 0) {
-        out.SetText(0, FormatFixed(newRate, 3));
-        out.SetText(1, FormatFixed(oldRate, 3));
+        out.Text(kNewRate, FormatFixed(newRate, 3));
+        out.Text(kOldRate, FormatFixed(oldRate, 3));
     } else {
         out.Warn(kGrowthWrong);
     }
@@ -47,10 +56,10 @@ CalcOutcome Growth(CalcOutcome out, std::string_view level, std::string_view val
 
 }  // namespace
 
-CalcOutcome GrowthFromHp(std::string_view level, std::string_view hp, std::string_view constitution,
-                         std::string_view aptitude)
+Outcome GrowthFromHp(std::string_view level, std::string_view hp, std::string_view constitution,
+                     std::string_view aptitude)
 {
-    CalcOutcome out(2);
+    Outcome out;
     if (level.empty() || hp.empty() || constitution.empty() || aptitude.empty()) {
         out.Warn(kGrowthEmpty);
         return out;
@@ -58,13 +67,12 @@ CalcOutcome GrowthFromHp(std::string_view level, std::string_view hp, std::strin
     return Growth(std::move(out), level, hp, constitution, aptitude, 1000, 6, 2);
 }
 
-CalcOutcome GrowthFromMp(std::string_view level, std::string_view mana, std::string_view magic,
-                         std::string_view aptitude)
+Outcome GrowthFromMp(std::string_view level, std::string_view mana, std::string_view magic, std::string_view aptitude)
 {
-    CalcOutcome out(6);
+    Outcome out;
     if (level.empty() || mana.empty() || magic.empty() || aptitude.empty()) {
-        for (std::size_t i = 2; i < 6; ++i) {
-            out.SetText(i, "0");
+        for (int i : {0, 4, 5, 6}) {
+            out.Text(Indexed("Text13", i), "0");
         }
         out.Warn(kGrowthEmpty);
         return out;
@@ -72,9 +80,19 @@ CalcOutcome GrowthFromMp(std::string_view level, std::string_view mana, std::str
     return Growth(std::move(out), level, mana, magic, aptitude, 500, 3, 1);
 }
 
-CalcOutcome OriginTest(const std::array<std::string_view, 7>& inputs)
+Outcome GrowthRateReset()
 {
-    CalcOutcome out(1);
+    Outcome out;
+    for (int i = 0; i < kGrowthInputs; ++i) {
+        out.Text(Indexed("Text13", i), "0");
+    }
+    out.Text(kNewRate, "").Text(kOldRate, "");
+    return out;
+}
+
+Outcome OriginTest(const std::array<std::string_view, 7>& inputs)
+{
+    Outcome out;
     std::array<std::int32_t, 7> v{};
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         if (inputs[i].empty()) {
@@ -101,12 +119,22 @@ CalcOutcome OriginTest(const std::array<std::string_view, 7>& inputs)
     if (!plausible || s > 100) {
         out.Warn(kOriginWrong);
     } else if (s == 100) {
-        out.SetText(0, "是天生的宝宝!");
+        out.Text(kVerdict, "是天生的宝宝!");
     } else if (s == 50) {
-        out.SetText(0, "可能是合成的宝宝!");
+        out.Text(kVerdict, "可能是合成的宝宝!");
     } else {
-        out.SetText(0, "是野生召唤兽!");
+        out.Text(kVerdict, "是野生召唤兽!");
     }
+    return out;
+}
+
+Outcome OriginTestReset()
+{
+    Outcome out;
+    for (int i = 0; i < kOriginInputs; ++i) {
+        out.Text(Indexed("Text15", i), "0");
+    }
+    out.Text(kVerdict, "");
     return out;
 }
 

@@ -24,13 +24,13 @@ const PetRecord* FindPet(std::string_view name)
     return nullptr;
 }
 
-CalcOutcome PetLookup(std::string_view name)
+Outcome PetLookup(std::string_view name)
 {
-    CalcOutcome out(kPetFieldCount);
+    Outcome out;
     if (const PetRecord* pet = FindPet(name)) {
         const auto texts = pet->texts();
         for (std::size_t i = 0; i < texts.size(); ++i) {
-            out.SetText(i, std::string(texts[i]));
+            out.Text("Text16(" + std::to_string(i) + ")", std::string(texts[i]));
         }
     }
     return out;

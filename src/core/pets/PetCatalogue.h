@@ -67,8 +67,8 @@ std::optional<std::string_view> CertificationFee(std::string_view carryLevel);
 // The first record whose name equals `name` exactly, or nullptr.
 const PetRecord* FindPet(std::string_view name);
 
-// The lookup behind Combo1: the chosen name in, the twelve texts out (fields 0 … 11 =
-// Text16(0) … Text16(11)); a name that is not in the catalogue changes nothing.
-CalcOutcome PetLookup(std::string_view name);
+// The lookup behind Combo1: the chosen name in, the twelve texts Text16(0) … Text16(11) out; a
+// name that is not in the catalogue changes nothing.
+Outcome PetLookup(std::string_view name);
 
 }  // namespace zicalc

@@ -16,16 +16,16 @@ const PetExpBand* FindFullExpBand(double level)
     return nullptr;
 }
 
-CalcOutcome FullExpScene(std::string_view levelText)
+Outcome FullExpScene(std::string_view levelText)
 {
-    CalcOutcome out(2);
+    Outcome out;
     const auto level = ParseDouble(levelText);
     if (!level) {
         return out;
     }
     if (const PetExpBand* band = FindFullExpBand(*level)) {
-        out.SetText(0, std::string(band->scene));
-        out.SetText(1, FormatInt(band->experience));
+        out.Text("Label14(0)", std::string(band->scene));
+        out.Text("Label14(1)", FormatInt(band->experience));
     }
     return out;
 }

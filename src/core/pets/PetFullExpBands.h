@@ -68,8 +68,8 @@ inline constexpr std::array<PetExpBand, 42> PetFullExpBands{{
 // The first band that holds `level`, or nullptr beyond the table.
 const PetExpBand* FindFullExpBand(double level);
 
-// The lookup behind Combo2: the chosen item ("05") in; fields [0] the scene Label14(0) and
-// [1] the experience Label14(1). A level no band holds changes nothing.
-CalcOutcome FullExpScene(std::string_view levelText);
+// The lookup behind Combo2: the chosen item ("05") in; the scene Label14(0) and the experience
+// Label14(1) out. A level no band holds changes nothing.
+Outcome FullExpScene(std::string_view levelText);
 
 }  // namespace zicalc

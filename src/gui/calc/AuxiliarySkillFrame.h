@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 
-class QLabel;
 class QRadioButton;
 
 namespace zicalc {
@@ -19,13 +18,8 @@ public:
     explicit AuxiliarySkillFrame(QWidget* parent = nullptr);
 
 private:
-    void onOption1(int index);
-    void onButton5(int index);
-    void clearFields();
-
     QRadioButton* option1_[2]{};
-    NumericField* text5_[6]{};
-    QLabel* label2_[4]{};  // Label2(5) … Label2(8)
+    NumericField* text5_[2]{};  // the inputs; results and captions are reached by name
 };
 
 }  // namespace zicalc

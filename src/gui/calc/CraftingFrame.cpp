@@ -5,9 +5,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/calc/Crafting.h"
+#include "gui/widgets/ApplyOutcome.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
-#include "core/calc/Crafting.h"
 
 namespace zicalc {
 
@@ -22,15 +23,11 @@ CraftingFrame::CraftingFrame(QWidget* parent) : QGroupBox(QStringLiteral("打造
     for (const std::int16_t level : CraftingLevels) {
         combo4_->addItem(QString::number(level));
     }
-    combo4_->setCurrentIndex(0);
     connect(combo4_, &QComboBox::activated, this, &CraftingFrame::onLevelChosen);
 
-    // The value labels start with what a level-10 item needs.
-    const std::array<QString, 4> startUp{QStringLiteral("0"), QStringLiteral("50"), QStringLiteral("1000"),
-                                         QStringLiteral("1")};
-    for (int i = 0; i < 4; ++i) {
-        label16_[i] = MakeNamedLabel(QStringLiteral("Label16(%1)").arg(i), startUp[static_cast<std::size_t>(i)], this,
-                                     colours::kRed);
+    std::array<QLabel*, 4> label16{};
+    for (std::size_t i = 0; i < label16.size(); ++i) {
+        label16[i] = MakeNamedLabel(QStringLiteral("Label16(%1)").arg(i), QString(), this, colours::kRed);
     }
 
     // [level] 级打造(裁缝/炼金)所需 / 熟练度最低 [p] 点,需要体力 [s] / 点,消耗金钱 [m] 两,强化则 /
@@ -44,17 +41,17 @@ CraftingFrame::CraftingFrame(QWidget* parent) : QGroupBox(QStringLiteral("打造
         layout->addLayout(row);
     };
     line({combo4_, MakeLabel(QStringLiteral("级打造(裁缝/炼金)所需"), this)});
-    line({MakeLabel(QStringLiteral("熟练度最低"), this), label16_[0], MakeLabel(QStringLiteral("点,需要体力"), this),
-          label16_[1]});
-    line({MakeLabel(QStringLiteral("点,消耗金钱"), this), label16_[2], MakeLabel(QStringLiteral("两,强化则"), this)});
-    line({MakeLabel(QStringLiteral("需要强化石"), this), label16_[3], MakeLabel(QStringLiteral("块."), this)});
+    line({MakeLabel(QStringLiteral("熟练度最低"), this), label16[0], MakeLabel(QStringLiteral("点,需要体力"), this),
+          label16[1]});
+    line({MakeLabel(QStringLiteral("点,消耗金钱"), this), label16[2], MakeLabel(QStringLiteral("两,强化则"), this)});
+    line({MakeLabel(QStringLiteral("需要强化石"), this), label16[3], MakeLabel(QStringLiteral("块."), this)});
     layout->addStretch(1);
+    ApplyOutcome(CraftingDefaults(), this);
 }
 
 void CraftingFrame::onLevelChosen()
 {
-    ApplyOutcome(CraftingNeeds(ToStd(combo4_->currentText()), combo4_->currentIndex()),
-                 {label16_[0], label16_[1], label16_[2], label16_[3]});
+    ApplyOutcome(CraftingNeeds(ToStd(combo4_->currentText()), combo4_->currentIndex()), this);
 }
 
 }  // namespace zicalc

@@ -3,7 +3,6 @@
 #include <QGroupBox>
 
 class QComboBox;
-class QLabel;
 
 namespace zicalc {
 
@@ -19,8 +18,7 @@ public:
 private:
     void onLevelChosen();
 
-    QComboBox* combo4_;
-    QLabel* label16_[4]{};
+    QComboBox* combo4_;  // read here; the values are reached by name
 };
 
 }  // namespace zicalc

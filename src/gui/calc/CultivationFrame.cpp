@@ -2,14 +2,15 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "gui/widgets/DcButton.h"
+#include "core/calc/Cultivation.h"
+#include "gui/widgets/ApplyOutcome.h"
 #include "gui/widgets/NumericField.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
-#include "core/calc/Cultivation.h"
 
 namespace zicalc {
 
@@ -26,12 +27,15 @@ CultivationFrame::CultivationFrame(QWidget* parent) : QGroupBox(QStringLiteral("
         SetTextColour(option2_[i], colours::kBlue);
         types->addWidget(option2_[i]);
     }
-    option2_[0]->setChecked(true);
     types->addStretch(1);
     layout->addLayout(types);
 
-    const auto field = [this](int i, int digits) {
-        text6_[i] = new NumericField(QStringLiteral("Text6(%1)").arg(i), digits, QStringLiteral("0"), this);
+    const auto field = [this](int i, int digits) -> QLineEdit* {
+        const QString name = QStringLiteral("Text6(%1)").arg(i);
+        if (i >= 3) {
+            return MakeResultField(name, this, digits);
+        }
+        text6_[i] = new NumericField(name, digits, QString(), this);
         FitDigits(text6_[i], digits);
         return text6_[i];
     };
@@ -62,43 +66,31 @@ CultivationFrame::CultivationFrame(QWidget* parent) : QGroupBox(QStringLiteral("
     second->addWidget(MakeLabel(QStringLiteral("级."), this));
     second->addStretch(1);
     layout->addLayout(second);
-    for (int i = 3; i < 8; ++i) {
-        text6_[i]->makeResult();
-    }
 
     auto* third = new QHBoxLayout();
     third->addWidget(MakeLabel(QStringLiteral("(修炼等级上限为25级)"), this, colours::kRed));
+    third->addLayout(MakeComputeResetRow(
+        QStringLiteral("Button6"), this,
+        [this] {
+            const int factor = CultivationMoneyFactor(option2_[0]->isChecked(), option2_[1]->isChecked());
+            ApplyOutcome(
+                CultivationCost(ToStd(text6_[0]->text()), ToStd(text6_[1]->text()), ToStd(text6_[2]->text()), factor),
+                this);
+            text6_[0]->focusAndSelect();
+        },
+        [this] {
+            ApplyOutcome(CultivationReset(), this);
+            text6_[0]->focusAndSelect();
+        },
+        QStringLiteral("修炼等级输入0-25级")));
     third->addStretch(1);
-    auto* compute = new DcButton(QStringLiteral("Button6(0)"), QStringLiteral("计算"), 0, this);
-    compute->setToolTip(QStringLiteral("修炼等级输入0-25级"));
-    auto* reset = new DcButton(QStringLiteral("Button6(1)"), QStringLiteral("重设"), 1, this);
-    for (auto* b : {compute, reset}) {
-        third->addWidget(b);
-        connect(b, &DcButton::clickedIndex, this, &CultivationFrame::onButton6);
-    }
     layout->addLayout(third);
 
+    ApplyOutcome(CultivationDefaults(), this);
     // The type is read when computing; choosing one only sends the user back to the first field.
     for (auto* o : option2_) {
         connect(o, &QRadioButton::clicked, this, [this] { text6_[0]->focusAndSelect(); });
     }
-}
-
-void CultivationFrame::onButton6(int index)
-{
-    if (index == 0) {
-        const int factor = option2_[0]->isChecked()   ? kAttackMoneyFactor
-                           : option2_[1]->isChecked() ? kDefenceMoneyFactor
-                                                      : 0;
-        ApplyOutcome(
-            CultivationCost(ToStd(text6_[0]->text()), ToStd(text6_[1]->text()), ToStd(text6_[2]->text()), factor),
-            {text6_[0], text6_[1], text6_[2], text6_[3], text6_[4], text6_[5], text6_[6], text6_[7]});
-    } else {
-        for (auto* f : text6_) {
-            f->setText(QStringLiteral("0"));
-        }
-    }
-    text6_[0]->focusAndSelect();
 }
 
 }  // namespace zicalc

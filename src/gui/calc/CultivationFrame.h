@@ -17,10 +17,8 @@ public:
     explicit CultivationFrame(QWidget* parent = nullptr);
 
 private:
-    void onButton6(int index);
-
     QRadioButton* option2_[2]{};
-    NumericField* text6_[8]{};
+    NumericField* text6_[3]{};  // the inputs; the results are reached by name
 };
 
 }  // namespace zicalc

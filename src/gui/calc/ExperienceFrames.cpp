@@ -1,15 +1,15 @@
 #include "gui/calc/ExperienceFrames.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
-#include "gui/widgets/DcButton.h"
+#include "core/calc/Experience.h"
+#include "gui/widgets/ApplyOutcome.h"
 #include "gui/widgets/NumericField.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
-#include "core/calc/Experience.h"
 
 namespace zicalc {
 
@@ -18,94 +18,77 @@ ExperienceFrames::ExperienceFrames(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    // 由 [start] 级升到 [target] 级共需经验 [result] 点.
+    // 由 [start] 级升到 [target] 级共需经验 [result] 点.  计算 重设
     {
         auto* frame = MakeFrame(QStringLiteral("Frame3(0)"), QStringLiteral("等级->经验"), this);
         auto* row = new QHBoxLayout(frame);
         row->addWidget(MakeLabel(QStringLiteral("由"), frame));
-        text1_[0] = new NumericField(QStringLiteral("Text1(0)"), 3, QStringLiteral("0"), frame);
+        text1_[0] = new NumericField(QStringLiteral("Text1(0)"), 3, QString(), frame);
         row->addWidget(text1_[0]);
         row->addWidget(MakeLabel(QStringLiteral("级升到"), frame));
-        text1_[1] = new NumericField(QStringLiteral("Text1(1)"), 3, QStringLiteral("0"), frame);
+        text1_[1] = new NumericField(QStringLiteral("Text1(1)"), 3, QString(), frame);
         row->addWidget(text1_[1]);
         row->addWidget(MakeLabel(QStringLiteral("级共需经验"), frame));
-        text1_[2] = new NumericField(QStringLiteral("Text1(2)"), 10, QStringLiteral("0"), frame);
-        text1_[2]->makeResult();
-        row->addWidget(text1_[2]);
+        row->addWidget(MakeResultField(QStringLiteral("Text1(2)"), frame, 10));
         row->addWidget(MakeLabel(QStringLiteral("点."), frame));
+        row->addLayout(MakeComputeResetRow(
+            QStringLiteral("Button1"), frame, [this] { onCompute1(); }, [this] { onReset1(); },
+            QStringLiteral("等级0-155级")));
         row->addStretch(1);
-        auto* compute = new DcButton(QStringLiteral("Button1(0)"), QStringLiteral("计算"), 0, frame);
-        compute->setToolTip(QStringLiteral("等级0-155级"));
-        auto* reset = new DcButton(QStringLiteral("Button1(1)"), QStringLiteral("重设"), 1, frame);
-        row->addWidget(compute);
-        row->addWidget(reset);
-        for (auto* b : {compute, reset}) {
-            connect(b, &DcButton::clickedIndex, this, &ExperienceFrames::onButton1);
-        }
         FitDigits(text1_[0], 3);
         FitDigits(text1_[1], 3);
-        FitDigits(text1_[2], 10);
         layout->addWidget(frame);
     }
 
-    // 经验 [exp] 点可由 [start] 级直接升到 [reached] 级,剩余经验 [left] 点.
+    // 经验 [exp] 点可由 [start] 级直接升到 [reached] 级,剩余经验 [left] 点.  计算 重设
     {
         auto* frame = MakeFrame(QStringLiteral("Frame3(1)"), QStringLiteral("经验->等级"), this);
         auto* row = new QHBoxLayout(frame);
         row->addWidget(MakeLabel(QStringLiteral("经验"), frame));
-        text2_[0] = new NumericField(QStringLiteral("Text2(0)"), 9, QStringLiteral("0"), frame);
+        text2_[0] = new NumericField(QStringLiteral("Text2(0)"), 9, QString(), frame);
         row->addWidget(text2_[0]);
         row->addWidget(MakeLabel(QStringLiteral("点可由"), frame));
-        text2_[1] = new NumericField(QStringLiteral("Text2(1)"), 3, QStringLiteral("0"), frame);
+        text2_[1] = new NumericField(QStringLiteral("Text2(1)"), 3, QString(), frame);
         row->addWidget(text2_[1]);
         row->addWidget(MakeLabel(QStringLiteral("级直接升到"), frame));
-        text2_[2] = new NumericField(QStringLiteral("Text2(2)"), 3, QStringLiteral("0"), frame);
-        text2_[2]->makeResult();
-        row->addWidget(text2_[2]);
+        row->addWidget(MakeResultField(QStringLiteral("Text2(2)"), frame, 3));
         row->addWidget(MakeLabel(QStringLiteral("级,剩余经验"), frame));
-        text2_[3] = new NumericField(QStringLiteral("Text2(3)"), 9, QStringLiteral("0"), frame);
-        text2_[3]->makeResult();
-        row->addWidget(text2_[3]);
+        row->addWidget(MakeResultField(QStringLiteral("Text2(3)"), frame, 9));
         row->addWidget(MakeLabel(QStringLiteral("点."), frame));
+        row->addLayout(MakeComputeResetRow(
+            QStringLiteral("Button2"), frame, [this] { onCompute2(); }, [this] { onReset2(); },
+            QStringLiteral("经验最高可输入9个9,等级0-155级")));
         row->addStretch(1);
-        auto* compute = new DcButton(QStringLiteral("Button2(0)"), QStringLiteral("计算"), 0, frame);
-        compute->setToolTip(QStringLiteral("经验最高可输入9个9,等级0-155级"));
-        auto* reset = new DcButton(QStringLiteral("Button2(1)"), QStringLiteral("重设"), 1, frame);
-        row->addWidget(compute);
-        row->addWidget(reset);
-        for (auto* b : {compute, reset}) {
-            connect(b, &DcButton::clickedIndex, this, &ExperienceFrames::onButton2);
-        }
         FitDigits(text2_[0], 9);
         FitDigits(text2_[1], 3);
-        FitDigits(text2_[2], 3);
-        FitDigits(text2_[3], 9);
         layout->addWidget(frame);
     }
+
+    ApplyOutcome(LevelToExperienceReset(), this);
+    ApplyOutcome(ExperienceToLevelReset(), this);
 }
 
-void ExperienceFrames::onButton1(int index)
+void ExperienceFrames::onCompute1()
 {
-    if (index == 0) {
-        ApplyOutcome(LevelToExperience(ToStd(text1_[0]->text()), ToStd(text1_[1]->text())), {text1_[2]});
-    } else {
-        for (auto* f : text1_) {
-            f->setText(QStringLiteral("0"));
-        }
-    }
+    ApplyOutcome(LevelToExperience(ToStd(text1_[0]->text()), ToStd(text1_[1]->text())), this);
     text1_[0]->focusAndSelect();
 }
 
-void ExperienceFrames::onButton2(int index)
+void ExperienceFrames::onReset1()
 {
-    if (index == 0) {
-        ApplyOutcome(ExperienceToLevel(ToStd(text2_[0]->text()), ToStd(text2_[1]->text())), {text2_[2], text2_[3]});
-    } else {
-        SetTextColour(text2_[3], colours::kBlack);
-        for (auto* f : text2_) {
-            f->setText(QStringLiteral("0"));
-        }
-    }
+    ApplyOutcome(LevelToExperienceReset(), this);
+    text1_[0]->focusAndSelect();
+}
+
+void ExperienceFrames::onCompute2()
+{
+    ApplyOutcome(ExperienceToLevel(ToStd(text2_[0]->text()), ToStd(text2_[1]->text())), this);
+    text2_[0]->focusAndSelect();
+}
+
+void ExperienceFrames::onReset2()
+{
+    ApplyOutcome(ExperienceToLevelReset(), this);
     text2_[0]->focusAndSelect();
 }
 

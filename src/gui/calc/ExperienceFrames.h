@@ -15,11 +15,13 @@ public:
     explicit ExperienceFrames(QWidget* parent = nullptr);
 
 private:
-    void onButton1(int index);
-    void onButton2(int index);
+    void onCompute1();
+    void onReset1();
+    void onCompute2();
+    void onReset2();
 
-    NumericField* text1_[3]{};
-    NumericField* text2_[4]{};
+    NumericField* text1_[2]{};  // the inputs; the results are reached by name
+    NumericField* text2_[2]{};
 };
 
 }  // namespace zicalc

@@ -21,18 +21,12 @@ public:
     explicit Form2(QWidget* parent = nullptr);
 
 private:
-    void onButton1(int index);
     void compute();
     void reset();
 
     std::array<QCheckBox*, kDetailRows> check1_{};
     std::array<NumericField*, kDetailRows> text1_{};
-    std::array<NumericField*, kDetailRows> text2_{};
-    std::array<NumericField*, kDetailRows> text3_{};
-    std::array<NumericField*, kDetailRows> text4_{};
-    NumericField* text5_;
-    NumericField* text6_;
-    NumericField* text7_;
+    std::array<NumericField*, kDetailRows> text2_{};  // the results are reached by name
 };
 
 }  // namespace zicalc

@@ -4,12 +4,8 @@
 #include <array>
 
 class QComboBox;
-class QLabel;
-class QLineEdit;
 
 namespace zicalc {
-
-struct MaintenanceOutcome;
 
 // The frame "帮派维护资金消耗" (Frame4(2)) of the 帮派 page: guild level and buildings in, the
 // hourly fee, the 48-hour reserve and a description of each kind of building (label tooltips) out.
@@ -23,13 +19,9 @@ public:
 private:
     void onLevelChosen();
     void onBuildingChosen();
-    void display(const MaintenanceOutcome& out);
     int level() const;
 
-    std::array<QComboBox*, 7> combo7_{};
-    std::array<QLabel*, 6> label17_{};
-    QLineEdit* fee_;      // Text28(0)
-    QLineEdit* reserve_;  // Text28(1)
+    std::array<QComboBox*, 7> combo7_{};  // the lists are read here; everything shown is reached by name
 };
 
 }  // namespace zicalc

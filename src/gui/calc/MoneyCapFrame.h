@@ -15,8 +15,6 @@ public:
     explicit MoneyCapFrame(QWidget* parent = nullptr);
 
 private:
-    void onButton4(int index);
-
     NumericField* text4_[2]{};
 };
 

@@ -4,12 +4,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/calc/SkillCost.h"
+#include "gui/calc/Form2.h"
+#include "gui/widgets/ApplyOutcome.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/NumericField.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
-#include "gui/calc/Form2.h"
-#include "core/calc/SkillCost.h"
 
 namespace zicalc {
 
@@ -26,29 +27,21 @@ SchoolSkillFrame::SchoolSkillFrame(QWidget* parent) : QGroupBox(QStringLiteral("
     // 技能从 [from] 级升到 [to] 级共消耗经验 [exp] 点,金钱 [money] 两 (X1项)
     auto* row = new QHBoxLayout();
     row->addWidget(MakeLabel(QStringLiteral("技能从"), this));
-    text3_[0] = new NumericField(QStringLiteral("Text3(0)"), 3, QStringLiteral("0"), this);
+    text3_[0] = new NumericField(QStringLiteral("Text3(0)"), 3, QString(), this);
     row->addWidget(text3_[0]);
     row->addWidget(MakeLabel(QStringLiteral("级升到"), this));
-    text3_[1] = new NumericField(QStringLiteral("Text3(1)"), 3, QStringLiteral("0"), this);
+    text3_[1] = new NumericField(QStringLiteral("Text3(1)"), 3, QString(), this);
     row->addWidget(text3_[1]);
     row->addWidget(MakeLabel(QStringLiteral("级共消耗经验"), this));
-    text3_[2] = new NumericField(QStringLiteral("Text3(2)"), 10, QStringLiteral("0"), this);
-    text3_[2]->makeResult();
-    row->addWidget(text3_[2]);
+    row->addWidget(MakeResultField(QStringLiteral("Text3(2)"), this, 10));
     row->addWidget(MakeLabel(QStringLiteral("点,金钱"), this));
-    text3_[3] = new NumericField(QStringLiteral("Text3(3)"), 10, QStringLiteral("0"), this);
-    text3_[3]->makeResult();
-    row->addWidget(text3_[3]);
+    row->addWidget(MakeResultField(QStringLiteral("Text3(3)"), this, 9));
     row->addWidget(MakeLabel(QStringLiteral("两"), this));
-    label24_ = MakeNamedLabel(QStringLiteral("Label24"), QStringLiteral("(X1项)"), this, colours::kRed);
-    label24_->hide();
-    row->addWidget(label24_);
+    row->addWidget(MakeNamedLabel(QStringLiteral("Label24"), QString(), this, colours::kRed));
     row->addStretch(1);
     layout->addLayout(row);
     FitDigits(text3_[0], 3);
     FitDigits(text3_[1], 3);
-    FitDigits(text3_[2], 10);
-    FitDigits(text3_[3], 9);
 
     auto* buttons = new QHBoxLayout();
     const auto add = [this, buttons](int index, const QString& caption) {
@@ -65,6 +58,7 @@ SchoolSkillFrame::SchoolSkillFrame(QWidget* parent) : QGroupBox(QStringLiteral("
     add(kReset, QStringLiteral("重设"));
     buttons->addStretch(1);
     layout->addLayout(buttons);
+    ApplyOutcome(SchoolSkillDefaults(), this);
 }
 
 void SchoolSkillFrame::onButton3(int index)
@@ -76,23 +70,10 @@ void SchoolSkillFrame::onButton3(int index)
         return;
     }
     if (index == kReset) {
-        SetTextColour(text3_[2], colours::kBlack);
-        SetTextColour(text3_[3], colours::kBlack);
-        label24_->hide();
-        for (auto* f : text3_) {
-            f->setText(QStringLiteral("0"));
-        }
-        text3_[0]->focusAndSelect();
-        return;
+        ApplyOutcome(SchoolSkillReset(), this);
+    } else {
+        ApplyOutcome(SchoolSkillCost(ToStd(text3_[0]->text()), ToStd(text3_[1]->text()), index + 1), this);
     }
-    const SchoolSkillOutcome out = SchoolSkillCost(ToStd(text3_[0]->text()), ToStd(text3_[1]->text()), index + 1);
-    if (out.labelText) {
-        label24_->setText(ToQ(*out.labelText));
-    }
-    if (out.labelVisible) {
-        label24_->setVisible(*out.labelVisible);
-    }
-    ApplyOutcome(out.results, {text3_[2], text3_[3]});
     text3_[0]->focusAndSelect();
 }
 

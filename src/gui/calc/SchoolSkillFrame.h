@@ -2,8 +2,6 @@
 
 #include <QGroupBox>
 
-class QLabel;
-
 namespace zicalc {
 
 class NumericField;
@@ -20,8 +18,7 @@ public:
 private:
     void onButton3(int index);
 
-    NumericField* text3_[4]{};
-    QLabel* label24_;
+    NumericField* text3_[2]{};  // the inputs; the results and Label24 are reached by name
 };
 
 }  // namespace zicalc

@@ -17,13 +17,10 @@ public:
     explicit TaskFrames(QWidget* parent = nullptr);
 
 private:
-    void onButton7(int index);
-    void onButton9(int index);
-    void onButton8(int index);
-
-    NumericField* text7_[3]{};
-    NumericField* text9_[3]{};
-    NumericField* text8_[4]{};
+    // The inputs; the results are reached by name.
+    NumericField* text7_ = nullptr;
+    NumericField* text9_ = nullptr;
+    NumericField* text8_[3]{};
     QCheckBox* check1_ = nullptr;
     QCheckBox* check3_ = nullptr;
 };

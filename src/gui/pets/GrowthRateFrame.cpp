@@ -6,11 +6,12 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "core/pets/GrowthRate.h"
+#include "gui/widgets/ApplyOutcome.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/NumericField.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
-#include "core/pets/GrowthRate.h"
 
 namespace zicalc {
 
@@ -24,14 +25,13 @@ GrowthRateFrame::GrowthRateFrame(QWidget* parent) : QWidget(parent)
 
     const auto field = [frame](int i) {
         const int maxLength = i == 0 ? 3 : 4;
-        auto* f = new NumericField(QStringLiteral("Text13(%1)").arg(i), maxLength, QStringLiteral("0"), frame);
+        auto* f = new NumericField(QStringLiteral("Text13(%1)").arg(i), maxLength, QString(), frame);
         FitDigits(f, maxLength);
         return f;
     };
     const auto result = [frame](int i) {
-        auto* r = MakeResultLine(QStringLiteral("Text14(%1)").arg(i), QString(), frame);
+        auto* r = MakeResultField(QStringLiteral("Text14(%1)").arg(i), frame, 8);
         SetTextColour(r, colours::kRed);
-        FitDigits(r, 8);
         return r;
     };
     const auto button = [this, frame](int i, const QString& caption) {
@@ -53,15 +53,13 @@ GrowthRateFrame::GrowthRateFrame(QWidget* parent) : QWidget(parent)
     levelRow->addStretch(1);
     auto* resultRow = row();
     resultRow->addWidget(MakeLabel(QStringLiteral("成长率(新)"), frame));
-    text14_[0] = result(0);
-    resultRow->addWidget(text14_[0]);
+    resultRow->addWidget(result(0));
     resultRow->addWidget(MakeLabel(QStringLiteral("(旧)"), frame));
-    text14_[1] = result(1);
-    resultRow->addWidget(text14_[1]);
+    resultRow->addWidget(result(1));
     resultRow->addStretch(1);
 
-    // A heading with its 计算 button over the three inputs of each source. The widgets are made
-    // in tab order (inputs before their button); the layouts place them.
+    // A heading over the three inputs of each source, its 计算 right after them. The widgets are
+    // made in tab order (inputs before their button; 重设 last); the layouts place them.
     const std::array<std::array<const char16_t*, 4>, 2> sources{{
         {u"根据气血计算:", u"气血:", u"体质:", u"体力资质:"},
         {u"根据魔法计算", u"魔法:", u"法力:", u"法力资质:"},
@@ -70,7 +68,6 @@ GrowthRateFrame::GrowthRateFrame(QWidget* parent) : QWidget(parent)
         const auto& texts = sources[static_cast<std::size_t>(r)];
         auto* heading = row();
         heading->addWidget(MakeLabel(QString::fromUtf16(texts[0]), frame));
-        heading->addStretch(1);
         auto* inputs = row();
         for (int k = 0; k < 3; ++k) {
             const auto i = static_cast<std::size_t>(1 + 3 * r + k);
@@ -78,28 +75,24 @@ GrowthRateFrame::GrowthRateFrame(QWidget* parent) : QWidget(parent)
             text13_[i] = field(static_cast<int>(i));
             inputs->addWidget(text13_[i]);
         }
+        inputs->addWidget(button(r, QStringLiteral("计算")));
         inputs->addStretch(1);
-        heading->addWidget(button(r, QStringLiteral("计算")));
+        heading->addStretch(1);
     }
-    levelRow->addWidget(button(2, QStringLiteral("重设")));
+    levelRow->insertWidget(2, button(2, QStringLiteral("重设")));
     layout->addStretch(1);
+    ApplyOutcome(GrowthRateReset(), this);
 }
 
 void GrowthRateFrame::onButton11(int index)
 {
     const auto text = [this](int i) { return ToStd(text13_[static_cast<std::size_t>(i)]->text()); };
     if (index == 0) {
-        ApplyOutcome(GrowthFromHp(text(0), text(1), text(2), text(3)), {text14_[0], text14_[1]});
+        ApplyOutcome(GrowthFromHp(text(0), text(1), text(2), text(3)), this);
     } else if (index == 1) {
-        ApplyOutcome(GrowthFromMp(text(0), text(4), text(5), text(6)),
-                     {text14_[0], text14_[1], text13_[0], text13_[4], text13_[5], text13_[6]});
+        ApplyOutcome(GrowthFromMp(text(0), text(4), text(5), text(6)), this);
     } else {
-        for (auto* f : text13_) {
-            f->setText(QStringLiteral("0"));
-        }
-        for (auto* r : text14_) {
-            r->clear();
-        }
+        ApplyOutcome(GrowthRateReset(), this);
     }
     text13_[0]->focusAndSelect();
 }

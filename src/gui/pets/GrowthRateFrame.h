@@ -3,8 +3,6 @@
 #include <QWidget>
 #include <array>
 
-class QLineEdit;
-
 namespace zicalc {
 
 class NumericField;
@@ -21,8 +19,7 @@ public:
 private:
     void onButton11(int index);
 
-    std::array<NumericField*, 7> text13_{};
-    std::array<QLineEdit*, 2> text14_{};
+    std::array<NumericField*, 7> text13_{};  // the inputs; the rates are reached by name
 };
 
 }  // namespace zicalc

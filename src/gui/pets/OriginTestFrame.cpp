@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "gui/widgets/DcButton.h"
+#include "core/pets/GrowthRate.h"
+#include "gui/widgets/ApplyOutcome.h"
 #include "gui/widgets/NumericField.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
-#include "core/pets/GrowthRate.h"
 
 namespace zicalc {
 
@@ -26,7 +26,7 @@ OriginTestFrame::OriginTestFrame(QWidget* parent) : QWidget(parent)
     constexpr std::array<const char16_t*, 7> kCaptions{u"等级", u"体质", u"法力", u"力量", u"耐力", u"敏捷", u"潜能"};
     for (int i = 0; i < 7; ++i) {
         const int maxLength = i == 0 ? 3 : 4;
-        auto* f = new NumericField(QStringLiteral("Text15(%1)").arg(i), maxLength, QStringLiteral("0"), frame);
+        auto* f = new NumericField(QStringLiteral("Text15(%1)").arg(i), maxLength, QString(), frame);
         FitDigits(f, maxLength);
         text15_[static_cast<std::size_t>(i)] = f;
         const int row = i / 2;
@@ -36,44 +36,33 @@ OriginTestFrame::OriginTestFrame(QWidget* parent) : QWidget(parent)
         grid->addWidget(f, row, column + 1);
     }
     grid->addWidget(MakeLabel(QStringLiteral("结果:"), frame), 4, 0, Qt::AlignRight);
-    // The verdict is an element of the same field array, so a click selects it like an input;
-    // its length is not capped at four digits.
-    verdict_ = new NumericField(QStringLiteral("Text15(7)"), 32767, QString(), frame);
-    verdict_->makeResult();
-    SetTextColour(verdict_, colours::kRed);
-    verdict_->setMinimumWidth(verdict_->fontMetrics().horizontalAdvance(QStringLiteral("可能是合成的宝宝!")) + 14);
-    grid->addWidget(verdict_, 4, 1, 1, 3);
+    // The verdict is the array's result element: a click selects it like an input.
+    auto* verdict = MakeResultField(QStringLiteral("Text15(7)"), frame);
+    SetTextColour(verdict, colours::kRed);
+    verdict->setMinimumWidth(verdict->fontMetrics().horizontalAdvance(QStringLiteral("可能是合成的宝宝!")) + 14);
+    grid->addWidget(verdict, 4, 1, 1, 3);
 
-    auto* buttons = new QHBoxLayout();
+    auto* buttons = MakeComputeResetRow(
+        QStringLiteral("Button12"), frame, [this] { onCompute(); },
+        [this] {
+            ApplyOutcome(OriginTestReset(), this);
+            text15_[0]->focusAndSelect();
+        });
     buttons->addStretch(1);
-    for (int i = 0; i < 2; ++i) {
-        auto* b = new DcButton(QStringLiteral("Button12(%1)").arg(i),
-                               i == 0 ? QStringLiteral("计算") : QStringLiteral("重设"), i, frame);
-        connect(b, &DcButton::clickedIndex, this, &OriginTestFrame::onButton12);
-        buttons->addWidget(b);
-    }
-    grid->addLayout(buttons, 5, 0, 1, 4);
+    grid->addLayout(buttons, 5, 1, 1, 3);
     grid->setRowStretch(6, 1);
+    ApplyOutcome(OriginTestReset(), this);
 }
 
-void OriginTestFrame::onButton12(int index)
+void OriginTestFrame::onCompute()
 {
-    if (index == 0) {
-        std::array<std::string, 7> texts;
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            texts[i] = ToStd(text15_[i]->text());
-        }
-        std::array<std::string_view, 7> views;
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            views[i] = texts[i];
-        }
-        ApplyOutcome(OriginTest(views), {verdict_});
-    } else {
-        for (auto* f : text15_) {
-            f->setText(QStringLiteral("0"));
-        }
-        verdict_->clear();
+    std::array<std::string, 7> texts;
+    std::array<std::string_view, 7> views;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = ToStd(text15_[i]->text());
+        views[i] = texts[i];
     }
+    ApplyOutcome(OriginTest(views), this);
     text15_[0]->focusAndSelect();
 }
 

@@ -17,10 +17,9 @@ public:
     explicit OriginTestFrame(QWidget* parent = nullptr);
 
 private:
-    void onButton12(int index);
+    void onCompute();
 
-    std::array<NumericField*, 7> text15_{};
-    NumericField* verdict_ = nullptr;  // Text15(7), the array's result element
+    std::array<NumericField*, 7> text15_{};  // the inputs; the verdict Text15(7) is reached by name
 };
 
 }  // namespace zicalc

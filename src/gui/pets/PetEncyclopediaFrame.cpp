@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/pets/PetCatalogue.h"
+#include "gui/widgets/ApplyOutcome.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
@@ -20,7 +21,7 @@ namespace {
 // A result line wide enough for the longest text any pet puts into it, so nothing is cut off.
 QLineEdit* MakeRecordField(std::size_t i, QWidget* parent)
 {
-    auto* line = MakeResultLine(QStringLiteral("Text16(%1)").arg(i), QString(), parent);
+    auto* line = MakeResultField(QStringLiteral("Text16(%1)").arg(i), parent);
     int widest = line->fontMetrics().horizontalAdvance(QStringLiteral("0000"));
     for (const auto& pet : PetCatalogue) {
         widest = std::max(widest, line->fontMetrics().horizontalAdvance(ToQ(pet.texts()[i])));
@@ -52,13 +53,11 @@ PetEncyclopediaFrame::PetEncyclopediaFrame(QWidget* parent) : QWidget(parent)
     top->addWidget(combo1_);
     top->addSpacing(12);
     top->addWidget(MakeNamedLabel(QStringLiteral("Label10(21)"), QStringLiteral("可携带等级:"), frame));
-    text16_[0] = MakeRecordField(0, frame);
-    top->addWidget(text16_[0]);
+    top->addWidget(MakeRecordField(0, frame));
     top->addWidget(MakeNamedLabel(QStringLiteral("Label10(22)"), QStringLiteral("级."), frame));
     top->addSpacing(12);
     top->addWidget(MakeNamedLabel(QStringLiteral("Label10(20)"), QStringLiteral("认证费用:"), frame));
-    text16_[1] = MakeRecordField(1, frame);
-    top->addWidget(text16_[1]);
+    top->addWidget(MakeRecordField(1, frame));
     top->addStretch(1);
     auto* button13 = new DcButton(QStringLiteral("Button13"), QStringLiteral("加点模拟器"), 0, frame);
     connect(button13, &DcButton::clickedIndex, this, &PetEncyclopediaFrame::simulatorRequested);
@@ -78,8 +77,7 @@ PetEncyclopediaFrame::PetEncyclopediaFrame(QWidget* parent) : QWidget(parent)
         aptitudes->addWidget(
             MakeNamedLabel(QStringLiteral("Label10(%1)").arg(24 + k), QString::fromUtf16(kAptitudeCaptions[k]), frame8),
             0, column, Qt::AlignHCenter);
-        text16_[2 + k] = MakeRecordField(2 + k, frame8);
-        aptitudes->addWidget(text16_[2 + k], 1, column);
+        aptitudes->addWidget(MakeRecordField(2 + k, frame8), 1, column);
     }
     aptitudes->setColumnStretch(static_cast<int>(kAptitudeCaptions.size()), 1);
     inner->addLayout(aptitudes);
@@ -92,8 +90,7 @@ PetEncyclopediaFrame::PetEncyclopediaFrame(QWidget* parent) : QWidget(parent)
         lines->addWidget(
             MakeNamedLabel(QStringLiteral("Label10(%1)").arg(31 + k), QString::fromUtf16(kLineCaptions[k]), frame8),
             row, 0);
-        text16_[9 + k] = MakeRecordField(9 + k, frame8);
-        lines->addWidget(text16_[9 + k], row, 1);
+        lines->addWidget(MakeRecordField(9 + k, frame8), row, 1);
     }
     lines->setColumnStretch(1, 1);
     inner->addLayout(lines);
@@ -108,9 +105,7 @@ PetEncyclopediaFrame::PetEncyclopediaFrame(QWidget* parent) : QWidget(parent)
 
 void PetEncyclopediaFrame::showChosenPet()
 {
-    const auto& f = text16_;
-    ApplyOutcome(PetLookup(ToStd(combo1_->currentText())),
-                 {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11]});
+    ApplyOutcome(PetLookup(ToStd(combo1_->currentText())), this);
 }
 
 }  // namespace zicalc

@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 
 class QComboBox;
-class QLineEdit;
 
 namespace zicalc {
 
@@ -25,7 +23,6 @@ private:
     void showChosenPet();
 
     QComboBox* combo1_ = nullptr;
-    std::array<QLineEdit*, 12> text16_{};
 };
 
 }  // namespace zicalc

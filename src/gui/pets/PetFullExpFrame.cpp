@@ -6,9 +6,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/pets/PetFullExpBands.h"
+#include "gui/widgets/ApplyOutcome.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
-#include "core/pets/PetFullExpBands.h"
 
 namespace zicalc {
 
@@ -34,8 +35,7 @@ PetFullExpFrame::PetFullExpFrame(QWidget* parent) : QWidget(parent)
     first->addWidget(combo2_);
     first->addSpacing(4);
     first->addWidget(MakeNamedLabel(QStringLiteral("Label6(0)"), QStringLiteral("级召唤兽于【"), frame));
-    scene_ = MakeNamedLabel(QStringLiteral("Label14(0)"), QString(), frame, colours::kRed);
-    first->addWidget(scene_);
+    first->addWidget(MakeNamedLabel(QStringLiteral("Label14(0)"), QString(), frame, colours::kRed));
     first->addWidget(MakeNamedLabel(QStringLiteral("Label6(1)"), QStringLiteral("】"), frame));
     first->addStretch(1);
     layout->addLayout(first);
@@ -44,8 +44,7 @@ PetFullExpFrame::PetFullExpFrame(QWidget* parent) : QWidget(parent)
     auto* second = new QHBoxLayout();
     second->setSpacing(0);
     second->addWidget(MakeNamedLabel(QStringLiteral("Label6(2)"), QStringLiteral("可以满经验"), frame));
-    experience_ = MakeNamedLabel(QStringLiteral("Label14(1)"), QString(), frame, colours::kRed);
-    second->addWidget(experience_);
+    second->addWidget(MakeNamedLabel(QStringLiteral("Label14(1)"), QString(), frame, colours::kRed));
     second->addWidget(MakeNamedLabel(QStringLiteral("Label6(3)"), QStringLiteral("点(5人组队领双)."), frame));
     second->addStretch(1);
     layout->addLayout(second);
@@ -60,7 +59,7 @@ void PetFullExpFrame::showChosenLevel()
     if (combo2_->currentIndex() < 0) {
         return;
     }
-    ApplyOutcome(FullExpScene(ToStd(combo2_->currentText())), {scene_, experience_});
+    ApplyOutcome(FullExpScene(ToStd(combo2_->currentText())), this);
 }
 
 }  // namespace zicalc

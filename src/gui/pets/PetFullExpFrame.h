@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class QComboBox;
-class QLabel;
 
 namespace zicalc {
 
@@ -20,8 +19,6 @@ private:
     void showChosenLevel();
 
     QComboBox* combo2_ = nullptr;
-    QLabel* scene_ = nullptr;
-    QLabel* experience_ = nullptr;
 };
 
 }  // namespace zicalc

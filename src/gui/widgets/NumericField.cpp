@@ -54,14 +54,6 @@ NumericField::NumericField(const QString& objectName, int maxLength, const QStri
     setText(text);
 }
 
-void NumericField::makeResult()
-{
-    // A result is whatever the calculator computed: never cut it to an input length.
-    setMaxLength(32767);
-    setReadOnly(true);
-    setFocusPolicy(Qt::ClickFocus);
-}
-
 void NumericField::focusAndSelect()
 {
     setFocus(Qt::OtherFocusReason);

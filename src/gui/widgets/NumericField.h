@@ -15,9 +15,6 @@ class NumericField final : public QLineEdit {
 public:
     NumericField(const QString& objectName, int maxLength, const QString& text, QWidget* parent = nullptr);
 
-    // A result field: read-only and out of the tab order; a click still enters it and selects it.
-    void makeResult();
-
     // Puts the focus here with the whole text selected (what the handlers do after every action).
     void focusAndSelect();
 

@@ -1,13 +1,12 @@
 #pragma once
 
 #include <QString>
-#include <initializer_list>
-#include <span>
+#include <functional>
 
-#include "core/app/Outcome.h"
 #include "core/app/Rgb.h"
 
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -20,19 +19,20 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, Rgb colour = colours::kB
 // A named label whose text code changes (value labels, captions that switch).
 QLabel* MakeNamedLabel(const QString& objectName, const QString& text, QWidget* parent, Rgb colour = colours::kBlue);
 
-// A read-only result line that takes no part in focus handling at all.
-QLineEdit* MakeResultLine(const QString& objectName, const QString& text, QWidget* parent);
+// The one result field of every calculator: read-only, out of the tab order, any length of text;
+// a click enters it and selects its whole text, Enter moves on. Sized for `digits` digits when
+// given; its text comes from the calculator's defaults.
+QLineEdit* MakeResultField(const QString& objectName, QWidget* parent, int digits = 0);
+
+// The 计算/重设 pair of a calculator frame: DcButtons "<array>(0)" 计算 (with its tooltip, if any)
+// and "<array>(1)" 重设, wired to the two callbacks. Place the row next to the fields it acts on.
+QHBoxLayout* MakeComputeResetRow(const QString& array, QWidget* parent, std::function<void()> compute,
+                                 std::function<void()> reset, const QString& computeToolTip = {});
 
 // A calculator frame: a group box with its caption and object name.
 QGroupBox* MakeFrame(const QString& objectName, const QString& caption, QWidget* parent);
 
 // Sizes a field to hold `digits` digits at its font.
 void FitDigits(QLineEdit* field, int digits);
-
-// Applies a calculator's decision: texts and colours to the result widgets (QLineEdit or QLabel,
-// in the order the calculator indexes its fields; a control array can be passed as a span), then the warning, if any,
-// through ShowWarning.
-void ApplyOutcome(const CalcOutcome& outcome, std::span<QWidget* const> fields);
-void ApplyOutcome(const CalcOutcome& outcome, std::initializer_list<QWidget*> fields);
 
 }  // namespace zicalc

@@ -32,15 +32,16 @@ class AuxiliaryCases : public testing::TestWithParam<AuxCase> {};
 TEST_P(AuxiliaryCases, ShowsWhatTheFrameShows)
 {
     const auto& c = GetParam();
-    const CalcOutcome out = AuxiliarySkillCost(c.way, c.from, c.to);
-    EXPECT_EQ(out.warning, c.warning);
+    const Outcome out = AuxiliarySkillCost(c.way, c.from, c.to);
+    const auto field = [&out](std::size_t i) { return out.Final("Text5(" + std::to_string(i + 2) + ")"); };
+    EXPECT_EQ(out.warning(), c.warning);
     for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(out.fields[i].text, c.texts[i]) << "Text5(" << i + 2 << ")";
+        EXPECT_EQ(field(i).text, c.texts[i]) << "Text5(" << i + 2 << ")";
     }
-    EXPECT_EQ(out.fields[0].colour, c.experienceColour);
-    EXPECT_EQ(out.fields[1].colour, c.moneyColour);
-    EXPECT_FALSE(out.fields[2].colour);
-    EXPECT_FALSE(out.fields[3].colour);
+    EXPECT_EQ(field(0).colour, c.experienceColour);
+    EXPECT_EQ(field(1).colour, c.moneyColour);
+    EXPECT_FALSE(field(2).colour);
+    EXPECT_FALSE(field(3).colour);
 }
 
 constexpr auto kGuild = AuxiliaryWay::Guild;
@@ -92,5 +93,30 @@ INSTANTIATE_TEST_SUITE_P(
         AuxCase{"NpcEmpty", kNpc, "", "41", {kKeep, kKeep, kKeep, kKeep}, kBlack, kBlack, "待输入项不能为空！"},
         AuxCase{"GuildEmpty", kGuild, "3", "", {kKeep, kKeep, kKeep, kKeep}, kBlack, kBlack, "待输入项不能为空！"}),
     [](const testing::TestParamInfo<AuxCase>& info) { return std::string(info.param.name); });
+
+// Switching the way rewrites the second line and clears the frame, the inputs included.
+TEST(AuxiliaryWayChosen, CaptionsAndFieldsFollowTheWay)
+{
+    const Outcome npc = AuxiliaryWayChosen(kNpc);
+    EXPECT_EQ(npc.Final("Label2(5)").text, "消耗人气");
+    EXPECT_EQ(npc.Final("Label2(6)").text, "点.");
+    EXPECT_EQ(npc.Final("Label2(7)").text, "(技能上限40级)");
+    EXPECT_FALSE(npc.Final("Label2(8)").text);
+    EXPECT_EQ(npc.Final("Label2(8)").visible, false);
+    EXPECT_EQ(npc.Final("Text5(5)").visible, false);
+
+    const Outcome guild = AuxiliaryWayChosen(kGuild);
+    EXPECT_EQ(guild.Final("Label2(5)").text, "消耗帮贡");
+    EXPECT_EQ(guild.Final("Label2(8)").text, "点(技能上限150级).");
+    EXPECT_EQ(guild.Final("Label2(8)").visible, true);
+    EXPECT_EQ(guild.Final("Text5(5)").visible, true);
+    for (const Outcome* out : {&npc, &guild}) {
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_EQ(out->Final("Text5(" + std::to_string(i) + ")").text, "0") << i;
+        }
+        EXPECT_EQ(out->Final("Text5(2)").colour, kBlack);
+        EXPECT_EQ(out->Final("Text5(3)").colour, kBlack);
+    }
+}
 
 }  // namespace

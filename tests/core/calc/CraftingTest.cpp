@@ -17,10 +17,10 @@ class CraftingCases : public testing::TestWithParam<CraftCase> {};
 TEST_P(CraftingCases, ShowsWhatTheFrameShows)
 {
     const auto& c = GetParam();
-    const CalcOutcome out = CraftingNeeds(c.level, c.position);
-    EXPECT_FALSE(out.warning);
+    const Outcome out = CraftingNeeds(c.level, c.position);
+    EXPECT_FALSE(out.warning());
     for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(out.fields[i].text, c.labels[i]) << "Label16(" << i << ")";
+        EXPECT_EQ(out.Final("Label16(" + std::to_string(i) + ")").text, c.labels[i]) << "Label16(" << i << ")";
     }
 }
 
@@ -36,5 +36,15 @@ INSTANTIATE_TEST_SUITE_P(Frame, CraftingCases,
                                          CraftCase{"150", 14, {"2250", "330", "15000", "30"}},
                                          // Nothing selected: the stones stay as they are.
                                          CraftCase{"50", -1, {"250", "130", "5000", std::nullopt}}));
+
+TEST(CraftingDefaults, StartsOnLevelTen)
+{
+    const Outcome out = CraftingDefaults();
+    EXPECT_EQ(out.Final("Combo4").text, "10");
+    EXPECT_EQ(out.Final("Label16(0)").text, "0");
+    EXPECT_EQ(out.Final("Label16(1)").text, "50");
+    EXPECT_EQ(out.Final("Label16(2)").text, "1000");
+    EXPECT_EQ(out.Final("Label16(3)").text, "1");
+}
 
 }  // namespace

@@ -34,10 +34,10 @@ class CultivationCases : public testing::TestWithParam<CultivationCase> {};
 TEST_P(CultivationCases, ShowsWhatTheFrameShows)
 {
     const auto& c = GetParam();
-    const CalcOutcome out = CultivationCost(c.current, c.experience, c.target, c.factor);
-    EXPECT_EQ(out.warning, c.warning);
+    const Outcome out = CultivationCost(c.current, c.experience, c.target, c.factor);
+    EXPECT_EQ(out.warning(), c.warning);
     for (std::size_t i = 0; i < 8; ++i) {
-        EXPECT_EQ(out.fields[i].text, c.texts[i]) << "Text6(" << i << ")";
+        EXPECT_EQ(out.Final("Text6(" + std::to_string(i) + ")").text, c.texts[i]) << "Text6(" << i << ")";
     }
 }
 
@@ -69,5 +69,12 @@ INSTANTIATE_TEST_SUITE_P(
                     CultivationCase{"Reversed", "9", "0", "3", kAttack, kUnchanged, "等级1不能大于等级2！"},
                     CultivationCase{"EmptyExperience", "0", "", "26", kAttack, kUnchanged, "待输入项不能为空！"}),
     [](const testing::TestParamInfo<CultivationCase>& info) { return std::string(info.param.name); });
+
+TEST(CultivationMoneyFactor, FollowsTheChosenType)
+{
+    EXPECT_EQ(CultivationMoneyFactor(true, false), 3);
+    EXPECT_EQ(CultivationMoneyFactor(false, true), 2);
+    EXPECT_EQ(CultivationMoneyFactor(false, false), 0);
+}
 
 }  // namespace

@@ -33,9 +33,9 @@ TEST_P(LevelToExperienceCases, ShowsWhatTheFrameShows)
 {
     const auto& c = GetParam();
     const auto out = LevelToExperience(c.from, c.to);
-    EXPECT_EQ(out.warning, c.warning);
-    EXPECT_EQ(out.fields[0].text, c.result);
-    EXPECT_EQ(out.fields[0].colour, c.colour);
+    EXPECT_EQ(out.warning(), c.warning);
+    EXPECT_EQ(out.Final("Text1(2)").text, c.result);
+    EXPECT_EQ(out.Final("Text1(2)").colour, c.colour);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -66,11 +66,11 @@ TEST_P(ExperienceToLevelCases, ShowsWhatTheFrameShows)
 {
     const auto& c = GetParam();
     const auto out = ExperienceToLevel(c.experience, c.level);
-    EXPECT_EQ(out.warning, c.warning);
-    EXPECT_EQ(out.fields[0].text, c.reached);
-    EXPECT_EQ(out.fields[1].text, c.left);
+    EXPECT_EQ(out.warning(), c.warning);
+    EXPECT_EQ(out.Final("Text2(2)").text, c.reached);
+    EXPECT_EQ(out.Final("Text2(3)").text, c.left);
     if (c.warning) {
-        EXPECT_EQ(out.fields[1].colour, colours::kBlack);
+        EXPECT_EQ(out.Final("Text2(3)").colour, colours::kBlack);
     }
 }
 
@@ -88,15 +88,51 @@ TEST(ExperienceToLevel, ExactRequirementIsPaidAtEveryLevel)
 {
     for (int n = 0; n < kMaxCharacterLevel; ++n) {
         const auto out = ExperienceToLevel(std::to_string(LevelExperience(n)), std::to_string(n));
-        ASSERT_EQ(out.fields[0].text, std::to_string(n + 1)) << "level " << n;
-        ASSERT_EQ(out.fields[1].text, "0") << "level " << n;
+        ASSERT_EQ(out.Final("Text2(2)").text, std::to_string(n + 1)) << "level " << n;
+        ASSERT_EQ(out.Final("Text2(3)").text, "0") << "level " << n;
     }
 }
 
 TEST(ExperienceToLevel, LeftoverIsColouredByMagnitude)
 {
-    EXPECT_EQ(ExperienceToLevel("999999999", "0").fields[1].colour, colours::kMagenta);
-    EXPECT_EQ(ExperienceToLevel("109", "1").fields[1].colour, colours::kBlack);
+    EXPECT_EQ(ExperienceToLevel("999999999", "0").Final("Text2(3)").colour, colours::kMagenta);
+    EXPECT_EQ(ExperienceToLevel("109", "1").Final("Text2(3)").colour, colours::kBlack);
+}
+
+// Where the warning falls: a level out of range or an empty field turns the result black before the
+// box is shown, a reversed pair only once it is closed; no warning touches the result's text.
+TEST(LevelToExperience, WarningOrder)
+{
+    const auto range = LevelToExperience("156", "3");
+    ASSERT_EQ(range.before().size(), 1u);
+    EXPECT_EQ(range.before()[0].control, "Text1(2)");
+    EXPECT_EQ(range.before()[0].colour, colours::kBlack);
+
+    const auto reversed = LevelToExperience("9", "3");
+    EXPECT_TRUE(reversed.before().empty());
+    ASSERT_EQ(reversed.after().size(), 1u);
+    EXPECT_EQ(reversed.after()[0].colour, colours::kBlack);
+
+    const auto empty = LevelToExperience("", "3");
+    EXPECT_EQ(empty.before().size(), 1u);
+    EXPECT_TRUE(empty.after().empty());
+    for (const auto* out : {&range, &reversed, &empty}) {
+        EXPECT_FALSE(out->Final("Text1(2)").text);
+    }
+}
+
+TEST(ExperienceFrames, ResetsWriteZerosAndOnlyTheSecondTurnsBlack)
+{
+    const auto first = LevelToExperienceReset();
+    for (const char* f : {"Text1(0)", "Text1(1)", "Text1(2)"}) {
+        EXPECT_EQ(first.Final(f).text, "0") << f;
+    }
+    EXPECT_FALSE(first.Final("Text1(2)").colour);
+    const auto second = ExperienceToLevelReset();
+    for (const char* f : {"Text2(0)", "Text2(1)", "Text2(2)", "Text2(3)"}) {
+        EXPECT_EQ(second.Final(f).text, "0") << f;
+    }
+    EXPECT_EQ(second.Final("Text2(3)").colour, colours::kBlack);
 }
 
 }  // namespace

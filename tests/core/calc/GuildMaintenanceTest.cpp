@@ -19,10 +19,10 @@ class MaintenanceFees : public testing::TestWithParam<FeeCase> {};
 TEST_P(MaintenanceFees, HourlyFeeAndReserve)
 {
     const auto& c = GetParam();
-    const MaintenanceOutcome out = MaintenanceForBuildings(c.level, c.counts);
-    EXPECT_EQ(out.hourlyFee, c.fee);
+    const Outcome out = MaintenanceForBuildings(c.level, c.counts);
+    EXPECT_EQ(out.Final("Text28(0)").text, c.fee);
     if (c.reserve != nullptr) {
-        EXPECT_EQ(out.reserve, c.reserve);
+        EXPECT_EQ(out.Final("Text28(1)").text, c.reserve);
     }
 }
 
@@ -44,52 +44,77 @@ TEST(MaintenanceTooltips, VaultBonusLimitByCount)
         const std::string expected = std::to_string(n) + "个金库可容纳资金上限是" + std::to_string((n + 2) * 1000) +
                                      "万两, 商人跑商有额外奖励的资金上限是" +
                                      std::to_string(bonus[static_cast<std::size_t>(n)]) + "万两.";
-        EXPECT_EQ(MaintenanceForBuildings(4, {n, 0, 0, 0, 0, 0}).tooltips[0], expected) << n << " vaults";
+        EXPECT_EQ(MaintenanceForBuildings(4, {n, 0, 0, 0, 0, 0}).Final("Label17(0)").toolTip, expected)
+            << n << " vaults";
     }
 }
 
 TEST(MaintenanceTooltips, PublishedTexts)
 {
-    EXPECT_EQ(MaintenanceForBuildings(5, {20, 0, 0, 0, 0, 0}).tooltips[0],
+    EXPECT_EQ(MaintenanceForBuildings(5, {20, 0, 0, 0, 0, 0}).Final("Label17(0)").toolTip,
               "20个金库可容纳资金上限是22000万两, 商人跑商有额外奖励的资金上限是4840万两.");
-    EXPECT_EQ(MaintenanceForBuildings(3, {12, 0, 0, 0, 0, 0}).tooltips[0],
+    EXPECT_EQ(MaintenanceForBuildings(3, {12, 0, 0, 0, 0, 0}).Final("Label17(0)").toolTip,
               "12个金库可容纳资金上限是14000万两, 商人跑商有额外奖励的资金上限是3000万两.");
     // Levels 1 and 2: no space after the comma, and a fixed bonus limit.
-    EXPECT_EQ(MaintenanceForBuildings(1, {1, 0, 0, 0, 0, 0}).tooltips[0],
+    EXPECT_EQ(MaintenanceForBuildings(1, {1, 0, 0, 0, 0, 0}).Final("Label17(0)").toolTip,
               "1个金库可容纳资金上限是3000万两,商人跑商有额外奖励的资金上限是500万两.");
-    EXPECT_EQ(MaintenanceForBuildings(2, {8, 0, 0, 0, 0, 0}).tooltips[0],
+    EXPECT_EQ(MaintenanceForBuildings(2, {8, 0, 0, 0, 0, 0}).Final("Label17(0)").toolTip,
               "8个金库可容纳资金上限是10000万两,商人跑商有额外奖励的资金上限是1000万两.");
 
-    const MaintenanceOutcome some = MaintenanceForBuildings(4, {0, 3, 7, 9, 15, 11});
-    EXPECT_EQ(some.tooltips[1], "3个书院,每小时正常维护时辅助技能可增加3500点经验.");
-    EXPECT_EQ(some.tooltips[2], "7个药房,每小时正常维护时每种药的刷新数量是45个.");
-    EXPECT_EQ(some.tooltips[3], "暂无描述");
-    EXPECT_EQ(some.tooltips[4], "15个厢房,可容纳帮众上限为190人.");
-    EXPECT_EQ(some.tooltips[5], "11个仓库,最大资材量为850,每小时正常维护刷资材量为325.");
+    const Outcome some = MaintenanceForBuildings(4, {0, 3, 7, 9, 15, 11});
+    EXPECT_EQ(some.Final("Label17(1)").toolTip, "3个书院,每小时正常维护时辅助技能可增加3500点经验.");
+    EXPECT_EQ(some.Final("Label17(2)").toolTip, "7个药房,每小时正常维护时每种药的刷新数量是45个.");
+    EXPECT_EQ(some.Final("Label17(3)").toolTip, "暂无描述");
+    EXPECT_EQ(some.Final("Label17(4)").toolTip, "15个厢房,可容纳帮众上限为190人.");
+    EXPECT_EQ(some.Final("Label17(5)").toolTip, "11个仓库,最大资材量为850,每小时正常维护刷资材量为325.");
 }
 
 TEST(MaintenanceTooltips, WingRoomsStopAt200Members)
 {
-    EXPECT_EQ(MaintenanceForBuildings(5, {0, 0, 0, 0, 16, 0}).tooltips[4], "16个厢房,可容纳帮众上限为200人.");
-    EXPECT_EQ(MaintenanceForBuildings(5, {0, 0, 0, 0, 17, 0}).tooltips[4], "17个厢房,可容纳帮众上限为200人.");
-    EXPECT_EQ(MaintenanceForBuildings(5, {0, 0, 0, 0, 20, 0}).tooltips[4], "20个厢房,可容纳帮众上限为200人.");
+    EXPECT_EQ(MaintenanceForBuildings(5, {0, 0, 0, 0, 16, 0}).Final("Label17(4)").toolTip,
+              "16个厢房,可容纳帮众上限为200人.");
+    EXPECT_EQ(MaintenanceForBuildings(5, {0, 0, 0, 0, 17, 0}).Final("Label17(4)").toolTip,
+              "17个厢房,可容纳帮众上限为200人.");
+    EXPECT_EQ(MaintenanceForBuildings(5, {0, 0, 0, 0, 20, 0}).Final("Label17(4)").toolTip,
+              "20个厢房,可容纳帮众上限为200人.");
 }
 
 TEST(MaintenanceForLevel, ChoosingALevelStartsFromNoBuildings)
 {
-    const MaintenanceOutcome one = MaintenanceForLevel(1);
-    EXPECT_EQ(one.hourlyFee, "25200");
-    EXPECT_EQ(one.reserve, "1209600");
-    EXPECT_EQ(one.tooltips[0], "0个金库可容纳资金上限是2000万两,商人跑商有额外奖励的资金上限是500万两.");
-    EXPECT_EQ(one.tooltips[4], "0个厢房,可容纳帮众上限为40人.");
+    const Outcome one = MaintenanceForLevel(1);
+    EXPECT_EQ(one.Final("Text28(0)").text, "25200");
+    EXPECT_EQ(one.Final("Text28(1)").text, "1209600");
+    EXPECT_EQ(one.Final("Label17(0)").toolTip,
+              "0个金库可容纳资金上限是2000万两,商人跑商有额外奖励的资金上限是500万两.");
+    EXPECT_EQ(one.Final("Label17(4)").toolTip, "0个厢房,可容纳帮众上限为40人.");
 
     // Level 0: no guild, so no fee and no vault description.
-    const MaintenanceOutcome none = MaintenanceForLevel(0);
-    EXPECT_EQ(none.hourlyFee, "");
-    EXPECT_EQ(none.reserve, "");
-    EXPECT_EQ(none.tooltips[0], "");
+    const Outcome none = MaintenanceForLevel(0);
+    EXPECT_EQ(none.Final("Text28(0)").text, "");
+    EXPECT_EQ(none.Final("Text28(1)").text, "");
+    EXPECT_EQ(none.Final("Label17(0)").toolTip, "");
+    for (int k = 1; k <= 6; ++k) {
+        const std::string list = "Combo7(" + std::to_string(k) + ")";
+        EXPECT_EQ(none.Final(list).enabled, false) << list;
+        EXPECT_EQ(none.Final(list).text, "0") << list;
+        EXPECT_FALSE(none.Final(list).items) << list;  // the lists keep what they offer
+        EXPECT_EQ(one.Final(list).enabled, true) << list;
+        EXPECT_EQ(one.Final(list).items, (std::vector<std::string>{"0", "1", "2", "3", "4"})) << list;
+        EXPECT_EQ(MaintenanceForLevel(5).Final(list).items->back(), "20") << list;
+    }
     EXPECT_EQ(MaxBuildings(0), 0);
     EXPECT_EQ(MaxBuildings(5), 20);
+}
+
+TEST(MaintenanceDefaults, NoLevelNoBuildings)
+{
+    const Outcome out = MaintenanceDefaults();
+    EXPECT_EQ(out.Final("Combo7(0)").items, (std::vector<std::string>{"0", "1", "2", "3", "4", "5"}));
+    EXPECT_EQ(out.Final("Combo7(0)").text, "0");
+    EXPECT_EQ(out.Final("Combo7(3)").items, (std::vector<std::string>{"0"}));
+    EXPECT_EQ(out.Final("Combo7(3)").enabled, false);
+    EXPECT_EQ(out.Final("Label17(2)").text, "药房:");
+    EXPECT_EQ(out.Final("Text28(0)").text, "");
 }
 
 }  // namespace

@@ -17,9 +17,9 @@ class MoneyCapCases : public testing::TestWithParam<CapCase> {};
 TEST_P(MoneyCapCases, ShowsWhatTheFrameShows)
 {
     const auto& c = GetParam();
-    const CalcOutcome out = MoneyCapOutcome(c.level);
-    EXPECT_EQ(out.warning, c.warning);
-    EXPECT_EQ(out.fields[0].text, c.cap);
+    const Outcome out = MoneyCapOutcome(c.level);
+    EXPECT_EQ(out.warning(), c.warning);
+    EXPECT_EQ(out.Final("Text4(1)").text, c.cap);
 }
 
 INSTANTIATE_TEST_SUITE_P(Frame, MoneyCapCases,

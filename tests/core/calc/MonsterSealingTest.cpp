@@ -85,16 +85,21 @@ struct SealingCase {
 
 class SealingCases : public testing::TestWithParam<SealingCase> {};
 
+bool UnticksDouble(const Outcome& out)
+{
+    return out.Final("Check2").checked == std::optional<bool>(false);
+}
+
 TEST_P(SealingCases, ShowsWhatTheFrameShows)
 {
     const auto& c = GetParam();
-    const SealingOutcome out = SealingRewards(c.level, c.doubleDrawn);
-    EXPECT_EQ(out.display.warning, std::nullopt);
-    EXPECT_EQ(out.untickDouble, c.untick);
-    EXPECT_EQ(out.display.fields[kSealingLevelField].text, c.levelText);
+    const Outcome out = SealingRewards(c.level, c.doubleDrawn);
+    EXPECT_EQ(out.warning(), std::nullopt);
+    EXPECT_EQ(UnticksDouble(out), c.untick);
+    EXPECT_EQ(out.Final(kSealingLevelField).text, c.levelText);
     for (std::size_t k = 0; k < SealingAreas.size(); ++k) {
-        EXPECT_EQ(out.display.fields[SealingExperienceField(k)].text, c.experience[k]) << SealingAreas[k].caption;
-        EXPECT_EQ(out.display.fields[SealingMoneyField(k)].text, c.money[k]) << SealingAreas[k].caption;
+        EXPECT_EQ(out.Final(SealingExperienceField(k)).text, c.experience[k]) << SealingAreas[k].caption;
+        EXPECT_EQ(out.Final(SealingMoneyField(k)).text, c.money[k]) << SealingAreas[k].caption;
     }
 }
 
@@ -152,20 +157,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SealingRewards, EmptyLevelWarnsAndRestoresTheLevelZeroState)
 {
-    const SealingOutcome out = SealingRewards("", true);
-    EXPECT_EQ(out.display.warning, "待输入项不能为空！");
-    EXPECT_TRUE(out.untickDouble);
-    EXPECT_EQ(out.display.fields[kSealingLevelField].text, "0");
+    const Outcome out = SealingRewards("", true);
+    EXPECT_EQ(out.warning(), "待输入项不能为空！");
+    EXPECT_TRUE(UnticksDouble(out));
+    EXPECT_EQ(out.Final(kSealingLevelField).text, "0");
 
     // The restored results are those of level 0.
-    const SealingOutcome zero = SealingRewards("0", false);
+    const Outcome zero = SealingRewards("0", false);
     for (std::size_t k = 0; k < SealingAreas.size(); ++k) {
-        EXPECT_EQ(out.display.fields[SealingExperienceField(k)].text,
-                  zero.display.fields[SealingExperienceField(k)].text);
-        EXPECT_EQ(out.display.fields[SealingMoneyField(k)].text, zero.display.fields[SealingMoneyField(k)].text);
+        EXPECT_EQ(out.Final(SealingExperienceField(k)).text, zero.Final(SealingExperienceField(k)).text);
+        EXPECT_EQ(out.Final(SealingMoneyField(k)).text, zero.Final(SealingMoneyField(k)).text);
     }
-    EXPECT_EQ(out.display.fields[SealingExperienceField(0)].text, "600");
-    EXPECT_EQ(out.display.fields[SealingMoneyField(0)].text, "75");
+    EXPECT_EQ(out.Final(SealingExperienceField(0)).text, "600");
+    EXPECT_EQ(out.Final(SealingMoneyField(0)).text, "75");
+    // All of it once the warning is closed.
+    EXPECT_TRUE(out.before().empty());
 }
 
 }  // namespace

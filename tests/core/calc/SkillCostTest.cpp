@@ -41,14 +41,14 @@ class SchoolSkillCases : public testing::TestWithParam<SchoolCase> {};
 TEST_P(SchoolSkillCases, ShowsWhatTheFrameShows)
 {
     const auto& c = GetParam();
-    const SchoolSkillOutcome out = SchoolSkillCost(c.from, c.to, c.multiplier);
-    EXPECT_EQ(out.results.warning, c.warning);
-    EXPECT_EQ(out.results.fields[0].text, c.experience);
-    EXPECT_EQ(out.results.fields[1].text, c.money);
-    EXPECT_EQ(out.results.fields[0].colour, c.experienceColour);
-    EXPECT_EQ(out.results.fields[1].colour, c.moneyColour);
-    EXPECT_EQ(out.labelVisible, c.labelVisible);
-    EXPECT_EQ(out.labelText, c.labelText);
+    const Outcome out = SchoolSkillCost(c.from, c.to, c.multiplier);
+    EXPECT_EQ(out.warning(), c.warning);
+    EXPECT_EQ(out.Final("Text3(2)").text, c.experience);
+    EXPECT_EQ(out.Final("Text3(3)").text, c.money);
+    EXPECT_EQ(out.Final("Text3(2)").colour, c.experienceColour);
+    EXPECT_EQ(out.Final("Text3(3)").colour, c.moneyColour);
+    EXPECT_EQ(out.Final("Label24").visible, c.labelVisible);
+    EXPECT_EQ(out.Final("Label24").text, c.labelText);
 }
 
 const auto kNone = std::nullopt;
@@ -86,7 +86,7 @@ struct DetailRows {
     std::array<std::string, kDetailRows> to{"0", "0", "0", "0", "0", "0", "0"};
     std::array<bool, kDetailRows> checked{true, true, true, true, true, true, true};
 
-    DetailOutcome Run() const
+    Outcome Run() const
     {
         DetailInput in;
         for (std::size_t i = 0; i < kDetailRows; ++i) {
@@ -98,6 +98,29 @@ struct DetailRows {
     }
 };
 
+// What Form2 shows after the outcome, as numbers and check states.
+std::int32_t Number(const Outcome& out, const std::string& control)
+{
+    const auto text = out.Final(control).text;
+    return text ? std::stoi(*text) : -1;
+}
+std::int32_t Experience(const Outcome& out, std::size_t row)
+{
+    return Number(out, "Text3(" + std::to_string(row) + ")");
+}
+std::int32_t Money(const Outcome& out, std::size_t row)
+{
+    return Number(out, "Text4(" + std::to_string(row) + ")");
+}
+std::array<bool, kDetailRows> Checked(const Outcome& out, const std::array<bool, kDetailRows>& before)
+{
+    std::array<bool, kDetailRows> now = before;
+    for (std::size_t i = 0; i < kDetailRows; ++i) {
+        now[i] = out.Final("Check1(" + std::to_string(i) + ")").checked.value_or(before[i]);
+    }
+    return now;
+}
+
 // School skill 0 → 10, summed by hand from the first ten table rows.
 constexpr std::int32_t kTenExperience = 1491;
 constexpr std::int32_t kTenMoney = 556;
@@ -107,34 +130,34 @@ TEST(DetailedSkillCost, ReversedRowIsUncheckedAndLeftOutOfTheTotals)
     DetailRows rows;
     rows.to[0] = "10";
     rows.from[1] = "10";
-    const DetailOutcome out = rows.Run();
-    EXPECT_FALSE(out.warning);
-    EXPECT_TRUE(out.written);
-    EXPECT_EQ(out.checked, (std::array<bool, kDetailRows>{true, false, true, true, true, true, true}));
-    EXPECT_EQ(out.rows[0].experience, kTenExperience);
-    EXPECT_EQ(out.rows[0].money, kTenMoney);
-    EXPECT_EQ(out.rows[1].experience, 0);
-    EXPECT_EQ(out.count, 6);
-    EXPECT_EQ(out.total.experience, kTenExperience);
-    EXPECT_EQ(out.total.money, kTenMoney);
+    const Outcome out = rows.Run();
+    EXPECT_FALSE(out.warning());
+    EXPECT_TRUE(out.HasUpdates());
+    EXPECT_EQ(Checked(out, rows.checked), (std::array<bool, kDetailRows>{true, false, true, true, true, true, true}));
+    EXPECT_EQ(Experience(out, 0), kTenExperience);
+    EXPECT_EQ(Money(out, 0), kTenMoney);
+    EXPECT_EQ(Experience(out, 1), 0);
+    EXPECT_EQ(Number(out, "Text7"), 6);
+    EXPECT_EQ(Number(out, "Text5"), kTenExperience);
+    EXPECT_EQ(Number(out, "Text6"), kTenMoney);
 }
 
 TEST(DetailedSkillCost, LevelAbove160StopsTheRowsFromThereOn)
 {
     DetailRows rows;
     rows.to = {"10", "1", "161", "1", "1", "1", "1"};
-    const DetailOutcome out = rows.Run();
-    EXPECT_EQ(out.warning, "等级均不能大于160！");
-    EXPECT_TRUE(out.written);
-    EXPECT_EQ(out.rows[0].experience, kTenExperience);
-    EXPECT_EQ(out.rows[1].experience, 16);
+    const Outcome out = rows.Run();
+    EXPECT_EQ(out.warning(), "等级均不能大于160！");
+    EXPECT_TRUE(out.HasUpdates());
+    EXPECT_EQ(Experience(out, 0), kTenExperience);
+    EXPECT_EQ(Experience(out, 1), 16);
     for (std::size_t i = 2; i < kDetailRows; ++i) {
-        EXPECT_EQ(out.rows[i].experience, 0) << "row " << i;
-        EXPECT_EQ(out.rows[i].money, 0) << "row " << i;
+        EXPECT_EQ(Experience(out, i), 0) << "row " << i;
+        EXPECT_EQ(Money(out, i), 0) << "row " << i;
     }
-    EXPECT_EQ(out.count, 7);
-    EXPECT_EQ(out.total.experience, kTenExperience + 16);
-    EXPECT_EQ(out.total.money, kTenMoney + 6);
+    EXPECT_EQ(Number(out, "Text7"), 7);
+    EXPECT_EQ(Number(out, "Text5"), kTenExperience + 16);
+    EXPECT_EQ(Number(out, "Text6"), kTenMoney + 6);
 }
 
 // A reversed row above the stop is unchecked; one below it is never looked at and stays checked.
@@ -143,12 +166,12 @@ TEST(DetailedSkillCost, OnlyRowsBeforeTheStopAreUnchecked)
     DetailRows rows;
     rows.from = {"5", "0", "0", "0", "9", "0", "0"};
     rows.to = {"1", "10", "0", "170", "1", "0", "0"};
-    const DetailOutcome out = rows.Run();
-    EXPECT_EQ(out.warning, "等级均不能大于160！");
-    EXPECT_EQ(out.checked, (std::array<bool, kDetailRows>{false, true, true, true, true, true, true}));
-    EXPECT_EQ(out.count, 6);
-    EXPECT_EQ(out.total.experience, kTenExperience);
-    EXPECT_EQ(out.total.money, kTenMoney);
+    const Outcome out = rows.Run();
+    EXPECT_EQ(out.warning(), "等级均不能大于160！");
+    EXPECT_EQ(Checked(out, rows.checked), (std::array<bool, kDetailRows>{false, true, true, true, true, true, true}));
+    EXPECT_EQ(Number(out, "Text7"), 6);
+    EXPECT_EQ(Number(out, "Text5"), kTenExperience);
+    EXPECT_EQ(Number(out, "Text6"), kTenMoney);
 }
 
 TEST(DetailedSkillCost, UncheckedRowShowsItsCostOutsideTheTotals)
@@ -161,15 +184,15 @@ TEST(DetailedSkillCost, UncheckedRowShowsItsCostOutsideTheTotals)
     rows.from[5] = "5";  // equal levels leave the box as it is
     rows.to[5] = "5";
     rows.checked[5] = false;
-    const DetailOutcome out = rows.Run();
-    EXPECT_FALSE(out.warning);
-    EXPECT_EQ(out.rows[3].experience, 12459518);
-    EXPECT_EQ(out.rows[3].money, 4672319);
-    EXPECT_FALSE(out.checked[3]);
-    EXPECT_FALSE(out.checked[5]);
-    EXPECT_EQ(out.count, 5);
-    EXPECT_EQ(out.total.experience, kTenExperience);
-    EXPECT_EQ(out.total.money, kTenMoney);
+    const Outcome out = rows.Run();
+    EXPECT_FALSE(out.warning());
+    EXPECT_EQ(Experience(out, 3), 12459518);
+    EXPECT_EQ(Money(out, 3), 4672319);
+    EXPECT_FALSE(Checked(out, rows.checked)[3]);
+    EXPECT_FALSE(Checked(out, rows.checked)[5]);
+    EXPECT_EQ(Number(out, "Text7"), 5);
+    EXPECT_EQ(Number(out, "Text5"), kTenExperience);
+    EXPECT_EQ(Number(out, "Text6"), kTenMoney);
 }
 
 TEST(DetailedSkillCost, EmptyFieldChangesNothing)
@@ -178,10 +201,37 @@ TEST(DetailedSkillCost, EmptyFieldChangesNothing)
     rows.to[6] = "";
     rows.from[0] = "161";  // emptiness is tested before any range
     rows.from[1] = "9";    // and a reversed row is not unchecked
-    const DetailOutcome out = rows.Run();
-    EXPECT_EQ(out.warning, "待输入项不能为空！");
-    EXPECT_FALSE(out.written);
-    EXPECT_TRUE(out.checked[1]);
+    const Outcome out = rows.Run();
+    EXPECT_EQ(out.warning(), "待输入项不能为空！");
+    EXPECT_FALSE(out.HasUpdates());
+    EXPECT_TRUE(Checked(out, rows.checked)[1]);
+}
+
+// Rows are unchecked as the loop meets them, so before the warning of a later row; the costs are
+// written once the warning is closed.
+TEST(DetailedSkillCost, ChecksBeforeTheWarningCostsAfter)
+{
+    DetailRows rows;
+    rows.from[0] = "9";
+    rows.to[1] = "161";
+    const Outcome out = rows.Run();
+    ASSERT_EQ(out.warning(), "等级均不能大于160！");
+    ASSERT_EQ(out.before().size(), 1u);
+    EXPECT_EQ(out.before()[0].control, "Check1(0)");
+    EXPECT_EQ(out.before()[0].checked, false);
+    for (const ControlUpdate& u : out.after()) {
+        EXPECT_TRUE(u.text) << u.control;
+        EXPECT_FALSE(u.checked) << u.control;
+    }
+}
+
+TEST(DetailedSkillCost, ResetChecksEveryRowAndCountsSeven)
+{
+    const Outcome out = DetailedSkillReset();
+    EXPECT_EQ(Checked(out, {}), (std::array<bool, kDetailRows>{true, true, true, true, true, true, true}));
+    EXPECT_EQ(out.Final("Text7").text, "7");
+    EXPECT_EQ(out.Final("Text1(6)").text, "0");
+    EXPECT_EQ(out.Final("Text4(6)").text, "0");
 }
 
 }  // namespace

@@ -27,9 +27,9 @@ TEST_P(GuildTaskCases, ShowsWhatTheFrameShows)
 {
     const auto& c = GetParam();
     const auto out = GuildTasks(c.level);
-    EXPECT_EQ(out.warning, c.warning);
-    EXPECT_EQ(out.fields[0].text, c.first);
-    EXPECT_EQ(out.fields[1].text, c.second);
+    EXPECT_EQ(out.warning(), c.warning);
+    EXPECT_EQ(out.Final("Text7(1)").text, c.first);
+    EXPECT_EQ(out.Final("Text7(2)").text, c.second);
 }
 
 INSTANTIATE_TEST_SUITE_P(Frame, GuildTaskCases,
@@ -49,9 +49,9 @@ TEST_P(SchoolTaskCases, ShowsWhatTheFrameShows)
 {
     const auto& c = GetParam();
     const auto out = SchoolTask(c.level, c.doubleReward, c.twoRounds);
-    EXPECT_EQ(out.warning, c.warning);
-    EXPECT_EQ(out.fields[0].text, c.first);
-    EXPECT_EQ(out.fields[1].text, c.second);
+    EXPECT_EQ(out.warning(), c.warning);
+    EXPECT_EQ(out.Final("Text9(1)").text, c.first);
+    EXPECT_EQ(out.Final("Text9(2)").text, c.second);
 }
 
 // Both sides of every band edge; single reward and one round unless the name says otherwise.
@@ -98,8 +98,8 @@ TEST_P(TaskChainCases, ShowsWhatTheFrameShows)
 {
     const auto& c = GetParam();
     const auto out = TaskChain(c.level, c.firstRing, c.lastRing);
-    EXPECT_EQ(out.warning, c.warning);
-    EXPECT_EQ(out.fields[0].text, c.result);
+    EXPECT_EQ(out.warning(), c.warning);
+    EXPECT_EQ(out.Final("Text8(3)").text, c.result);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -123,5 +123,27 @@ INSTANTIATE_TEST_SUITE_P(
                     ChainCase{"EmptyLevel", "", "1", "300", std::nullopt, "待输入项不能为空！"},
                     ChainCase{"EmptyRing", "60", "1", "", std::nullopt, "待输入项不能为空！"}),
     [](const testing::TestParamInfo<ChainCase>& info) { return std::string(info.param.name); });
+
+// The chain starts, and restarts, on level 60 over all 300 rings.
+TEST(TaskChainReset, LevelSixtyAllRings)
+{
+    const Outcome out = TaskChainReset();
+    EXPECT_EQ(out.Final("Text8(0)").text, "60");
+    EXPECT_EQ(out.Final("Text8(1)").text, "1");
+    EXPECT_EQ(out.Final("Text8(2)").text, "300");
+    EXPECT_EQ(out.Final("Text8(3)").text, "0");
+}
+
+TEST(SchoolTaskBoxes, CaptionFollowsTheTick)
+{
+    EXPECT_EQ(DoubleRewardClicked(true).Final("Check1").text, "双倍");
+    EXPECT_EQ(DoubleRewardClicked(false).Final("Check1").text, "单倍");
+    EXPECT_EQ(TwoRoundsClicked(true).Final("Check3").text, "两轮");
+    EXPECT_EQ(TwoRoundsClicked(false).Final("Check3").text, "一轮");
+    const Outcome start = SchoolTaskDefaults();
+    EXPECT_EQ(start.Final("Check1").checked, true);
+    EXPECT_EQ(start.Final("Check3").checked, true);
+    EXPECT_EQ(start.Final("Check1").text, "双倍");
+}
 
 }  // namespace

@@ -32,9 +32,9 @@ TEST_P(GrowthFromHpCases, ShowsWhatTheRowShows)
 {
     const auto& c = GetParam();
     const auto out = GrowthFromHp(c.level, c.value, c.points, c.aptitude);
-    EXPECT_EQ(out.warning, c.warning);
-    EXPECT_EQ(out.fields[0].text, c.newRate);
-    EXPECT_EQ(out.fields[1].text, c.oldRate);
+    EXPECT_EQ(out.warning(), c.warning);
+    EXPECT_EQ(out.Final("Text14(0)").text, c.newRate);
+    EXPECT_EQ(out.Final("Text14(1)").text, c.oldRate);
 }
 
 // The first three cases are the published examples; the others were worked out by hand from the
@@ -63,9 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GrowthFromHp, EmptyFieldChangesNoInput)
 {
     const auto out = GrowthFromHp("5", "", "20", "1000");
-    ASSERT_EQ(out.fields.size(), 2u);
-    EXPECT_FALSE(out.fields[0].text);
-    EXPECT_FALSE(out.fields[1].text);
+    EXPECT_FALSE(out.HasUpdates());
 }
 
 class GrowthFromMpCases : public testing::TestWithParam<GrowthCase> {};
@@ -74,11 +72,11 @@ TEST_P(GrowthFromMpCases, ShowsWhatTheRowShows)
 {
     const auto& c = GetParam();
     const auto out = GrowthFromMp(c.level, c.value, c.points, c.aptitude);
-    EXPECT_EQ(out.warning, c.warning);
-    EXPECT_EQ(out.fields[0].text, c.newRate);
-    EXPECT_EQ(out.fields[1].text, c.oldRate);
-    for (std::size_t i = 2; i < 6; ++i) {
-        EXPECT_FALSE(out.fields[i].text) << "input " << i;
+    EXPECT_EQ(out.warning(), c.warning);
+    EXPECT_EQ(out.Final("Text14(0)").text, c.newRate);
+    EXPECT_EQ(out.Final("Text14(1)").text, c.oldRate);
+    for (const char* input : {"Text13(0)", "Text13(4)", "Text13(5)", "Text13(6)"}) {
+        EXPECT_FALSE(out.Final(input).text) << input;
     }
 }
 
@@ -102,11 +100,11 @@ TEST(GrowthFromMp, EmptyFieldResetsTheFourInputs)
          {std::array<const char*, 4>{"", "480", "100", "1500"}, std::array<const char*, 4>{"50", "", "100", "1500"},
           std::array<const char*, 4>{"50", "480", "", "1500"}, std::array<const char*, 4>{"50", "480", "100", ""}}) {
         const auto out = GrowthFromMp(in[0], in[1], in[2], in[3]);
-        EXPECT_EQ(out.warning, kEmpty);
-        EXPECT_FALSE(out.fields[0].text);
-        EXPECT_FALSE(out.fields[1].text);
-        for (std::size_t i = 2; i < 6; ++i) {
-            EXPECT_EQ(out.fields[i].text, "0");
+        EXPECT_EQ(out.warning(), kEmpty);
+        EXPECT_FALSE(out.Final("Text14(0)").text);
+        EXPECT_FALSE(out.Final("Text14(1)").text);
+        for (const char* input : {"Text13(0)", "Text13(4)", "Text13(5)", "Text13(6)"}) {
+            EXPECT_EQ(out.Final(input).text, "0") << input;
         }
     }
 }
@@ -124,8 +122,8 @@ TEST_P(OriginTestCases, GivesTheVerdict)
 {
     const auto& c = GetParam();
     const auto out = OriginTest(c.inputs);
-    EXPECT_EQ(out.warning, c.warning);
-    EXPECT_EQ(out.fields[0].text, c.verdict);
+    EXPECT_EQ(out.warning(), c.warning);
+    EXPECT_EQ(out.Final("Text15(7)").text, c.verdict);
 }
 
 constexpr const char* kBorn = "是天生的宝宝!";

@@ -125,19 +125,18 @@ TEST(PetCatalogue, OxHeadAndHorseFaceDifferOnlyInThreeFields)
 TEST(PetLookup, FillsTheTwelveFieldsOrChangesNothing)
 {
     const auto out = PetLookup("鬼将");
-    EXPECT_FALSE(out.warning);
+    EXPECT_FALSE(out.warning());
     const auto texts = FindPet("鬼将")->texts();
     for (std::size_t i = 0; i < kPetFieldCount; ++i) {
-        EXPECT_EQ(out.fields[i].text, std::string(texts[i]));
-        EXPECT_FALSE(out.fields[i].colour);
+        const auto field = out.Final("Text16(" + std::to_string(i) + ")");
+        EXPECT_EQ(field.text, std::string(texts[i]));
+        EXPECT_FALSE(field.colour);
     }
     // Names match exactly: no prefix, no neighbour.
     for (std::string_view name : {"", "鬼", "鬼将 ", "不存在"}) {
         const auto none = PetLookup(name);
-        EXPECT_FALSE(none.warning);
-        for (const auto& f : none.fields) {
-            EXPECT_FALSE(f.text) << name;
-        }
+        EXPECT_FALSE(none.warning());
+        EXPECT_FALSE(none.HasUpdates()) << name;
     }
 }
 

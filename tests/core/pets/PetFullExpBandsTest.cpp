@@ -36,9 +36,9 @@ TEST(PetFullExpBands, EveryLevelFindsItsBand)
         }
         const std::string text = level < 10 ? "0" + std::to_string(level) : std::to_string(level);
         const auto out = FullExpScene(text);
-        ASSERT_TRUE(out.fields[1].text) << "level " << level;
-        EXPECT_EQ(*out.fields[1].text, std::to_string(kExperience[band])) << "level " << level;
-        EXPECT_EQ(*out.fields[0].text, PetFullExpBands[band].scene) << "level " << level;
+        ASSERT_TRUE(out.Final("Label14(1)").text) << "level " << level;
+        EXPECT_EQ(*out.Final("Label14(1)").text, std::to_string(kExperience[band])) << "level " << level;
+        EXPECT_EQ(*out.Final("Label14(0)").text, PetFullExpBands[band].scene) << "level " << level;
     }
 }
 
@@ -54,9 +54,9 @@ TEST_P(FullExpSceneCases, ShowsSceneAndExperience)
 {
     const auto& c = GetParam();
     const auto out = FullExpScene(c.level);
-    EXPECT_FALSE(out.warning);
-    EXPECT_EQ(out.fields[0].text, c.scene);
-    EXPECT_EQ(out.fields[1].text, c.experience);
+    EXPECT_FALSE(out.warning());
+    EXPECT_EQ(out.Final("Label14(0)").text, c.scene);
+    EXPECT_EQ(out.Final("Label14(1)").text, c.experience);
 }
 
 // Including the one-level bands 11, 28, 32, 35, 36, 37 and 83 against both neighbours.
@@ -78,9 +78,9 @@ TEST(FullExpScene, LevelBeyondTheTableChangesNothing)
 {
     for (const char* text : {"132", "", "x"}) {
         const auto out = FullExpScene(text);
-        EXPECT_FALSE(out.warning);
-        EXPECT_FALSE(out.fields[0].text) << text;
-        EXPECT_FALSE(out.fields[1].text) << text;
+        EXPECT_FALSE(out.warning());
+        EXPECT_FALSE(out.Final("Label14(0)").text) << text;
+        EXPECT_FALSE(out.Final("Label14(1)").text) << text;
     }
     EXPECT_EQ(FindFullExpBand(131.5), nullptr);
 }

@@ -6,6 +6,7 @@
 
 #include "GuiTest.h"
 #include "gui/widgets/NumericField.h"
+#include "gui/widgets/Widgets.h"
 
 using namespace guitest;
 using zicalc::NumericField;
@@ -21,10 +22,10 @@ private slots:
         auto* layout = new QVBoxLayout(window_.get());
         first_ = new NumericField(QStringLiteral("first"), 3, QStringLiteral("0"), window_.get());
         second_ = new NumericField(QStringLiteral("second"), 9, QStringLiteral("0"), window_.get());
-        result_ = new NumericField(QStringLiteral("result"), 9, QStringLiteral("42"), window_.get());
-        result_->makeResult();
+        result_ = zicalc::MakeResultField(QStringLiteral("result"), window_.get());
+        result_->setText(QStringLiteral("42"));
         auto* after = new NumericField(QStringLiteral("after"), 3, QStringLiteral("7"), window_.get());
-        for (auto* w : {first_, second_, result_, after}) {
+        for (QLineEdit* w : std::initializer_list<QLineEdit*>{first_, second_, result_, after}) {
             layout->addWidget(w);
         }
         window_->show();
@@ -166,7 +167,7 @@ private:
     std::unique_ptr<QWidget> window_;
     NumericField* first_ = nullptr;
     NumericField* second_ = nullptr;
-    NumericField* result_ = nullptr;
+    QLineEdit* result_ = nullptr;
 };
 
 ZICALC_GUI_TEST_MAIN(NumericFieldTest)
