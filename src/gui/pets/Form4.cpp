@@ -78,8 +78,8 @@ QPixmap DecorativePicture()
 // A field the simulator writes: read-only, never cut to a length, green.
 QLineEdit* MakeShownField(const QString& objectName, const QString& text, int digits, QWidget* parent)
 {
-    QLineEdit* f = MakeResultLine(objectName, text, parent);
-    FitDigits(f, digits);
+    QLineEdit* f = MakeResultField(objectName, parent, digits);
+    f->setText(text);
     return f;
 }
 
