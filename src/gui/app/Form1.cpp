@@ -15,6 +15,7 @@
 #include "gui/app/AboutPage.h"
 #include "gui/app/CommerceWindows.h"
 #include "gui/app/OtherPage.h"
+#include "gui/app/PetSimulatorShell.h"
 #include "gui/app/SecondaryWindows.h"
 #include "gui/app/TrayIcon.h"
 #include "gui/calc/CharacterPage.h"
@@ -115,6 +116,7 @@ Form1::Form1(QWidget* parent)
 
     buildTrayMenu();
     new CommerceWindows(this, windows_);  // Button14 and dcButton2: the HP table and the shop
+    WirePetSimulator(*this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now != nullptr && now->window()->windowType() != Qt::Popup) {
             lastActive_ = now->window();
