@@ -22,9 +22,17 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-# The question bank reader under libFuzzer for a bounded time (FUZZ_SECONDS, default 60); not part
-# of `make test`.
+# The libFuzzer targets (clang) for a bounded time; not part of `make test`: the setting.ini reader
+# (FUZZ_SECONDS, default 300), then the question bank reader (scripts/run-fuzz, default 60).
+FUZZ_DIR     ?= build-fuzz
+FUZZ_SECONDS ?= 300
 fuzz:
+	@bash scripts/install-deps clang
+	@cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@mkdir -p $(FUZZ_DIR)/corpus
+	@$(FUZZ_DIR)/setting_file_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus fuzz/corpus/setting
 	@bash scripts/run-fuzz
 
 format:
