@@ -47,7 +47,7 @@ void MiniQuery::SetSearchText(std::string_view text)
     if (text.empty() || IsIgnoredMiniSearchText(text)) {
         return;
     }
-    matches_ = bank_.FindInQuestions(text);
+    matches_ = finder_ ? finder_(text) : bank_.FindInQuestions(text);
     if (matches_.empty()) {
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,11 @@ public:
     // A key in the search field; true when the field must not see it (the arrows that paged).
     bool Key(MiniKey key);
 
+    // How a search finds questions: exact unless a finder is set (the pinyin search).
+    using Finder = std::function<std::vector<std::size_t>(std::string_view)>;
+    void SetFinder(Finder finder) { finder_ = std::move(finder); }
+    const QuestionBank& bank() const { return bank_; }
+
     const MiniView& view() const { return view_; }
     std::size_t bankCount() const { return bank_.Count(); }
     std::size_t matchCount() const { return matches_.size(); }
@@ -53,6 +59,7 @@ private:
     std::vector<std::size_t> matches_;  // MiniMatches, as bank indices in bank order
     std::size_t index_ = 0;             // MiniIndex
     bool pagingAllowed_ = false;
+    Finder finder_;
     MiniView view_{{}, {}, {}, "0", "0", false, false};
 };
 

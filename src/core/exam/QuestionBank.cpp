@@ -21,6 +21,7 @@ std::string ListLine(const QuestionRecord& record)
 
 void QuestionBank::Assign(std::vector<QuestionRecord> records)
 {
+    ++generation_;
     entries_.clear();
     entries_.reserve(records.size());
     questionText_.clear();
@@ -53,6 +54,7 @@ void QuestionBank::SpliceQuestion(std::size_t k, std::string_view question)
 void QuestionBank::Set(std::size_t k, QuestionRecord record)
 {
     Entry& entry = entries_.at(k);
+    ++generation_;
     if (entry.record.question != record.question) {
         SpliceQuestion(k, record.question);
     }
@@ -66,6 +68,7 @@ void QuestionBank::RemoveMovingLast(std::size_t k)
     if (k > last) {
         return;
     }
+    ++generation_;
     if (k != last) {
         Set(k, std::move(entries_[last].record));
     }

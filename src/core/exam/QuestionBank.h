@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,8 @@ public:
     // Moves the last record into place k (k < Count()) and drops the last place.
     void RemoveMovingLast(std::size_t k);
     void MarkLoaded() { loaded_ = true; }
+    // Changes with every change of the records, so a reader can tell its copy is out of date.
+    std::uint64_t generation() const { return generation_; }
 
 private:
     // Puts `question` in place of question k in the search text.
@@ -79,6 +82,7 @@ private:
     std::string questionText_;
     std::vector<std::size_t> questionEnds_;  // offset of the '\n' after question k
     bool loaded_ = false;
+    std::uint64_t generation_ = 0;
 };
 
 }  // namespace zicalc

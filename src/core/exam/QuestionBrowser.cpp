@@ -71,7 +71,7 @@ void QuestionBrowser::SetSearchText(std::string_view text)
     if (IsIgnoredSearchText(text)) {
         return;
     }
-    view_ = bank_.FindInQuestions(text);
+    view_ = finder_ ? finder_(text) : bank_.FindInQuestions(text);
 }
 
 void QuestionBrowser::SelectLine(std::size_t line)

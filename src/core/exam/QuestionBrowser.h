@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,11 @@ public:
     // The bank record behind the selected line; meaningful while questionSelected().
     std::size_t selectedIndex() const { return selectedIndex_; }
 
+    // How a search finds questions: the bank's exact search unless a finder is set (the pinyin
+    // search); an empty finder restores the exact search.
+    using Finder = std::function<std::vector<std::size_t>(std::string_view)>;
+    void SetFinder(Finder finder) { finder_ = std::move(finder); }
+
     // Bumped whenever the list is rebuilt or emptied, so a list view knows to refresh.
     std::uint64_t listGeneration() const { return listGeneration_; }
 
@@ -65,6 +71,7 @@ private:
     std::vector<std::size_t> view_;
     std::size_t selectedIndex_ = 0;
     std::uint64_t listGeneration_ = 0;
+    Finder finder_;
 };
 
 // A search text that is one of these single characters lists nothing (they are in nearly every

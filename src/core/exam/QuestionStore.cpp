@@ -236,6 +236,9 @@ BankEditResult QuestionStore::Rewrite(const Plan& plan)
         spans[k] = QuestionLineSpan{start, out.size() - start, idLength, true};
     }
 
+    if (std::optional<std::string> refused = beforeRewrite_ ? beforeRewrite_(bytes_) : std::nullopt) {
+        return {false, std::move(*refused)};
+    }
     const FileStatus status = writer_(path_, out);
     if (!status.ok()) {
         return {false, std::string(kSaveFailedMessage)};

@@ -89,6 +89,10 @@ public:
     // Test seam: the writer used for every save (the atomic writer by default).
     using Writer = std::function<FileStatus(const std::filesystem::path&, std::string_view)>;
     void SetWriterForTest(Writer writer) { writer_ = std::move(writer); }
+    // Runs before every whole rewrite (modify, delete) with the file's bytes as they are; a message
+    // back stops the rewrite and is shown (the backups hook in here).
+    using BeforeRewrite = std::function<std::optional<std::string>(std::string_view)>;
+    void SetBeforeRewrite(BeforeRewrite hook) { beforeRewrite_ = std::move(hook); }
 
 private:
     void Take(QuestionFileRead read);
@@ -117,6 +121,7 @@ private:
     std::optional<std::size_t> undecodableLine_;
     std::vector<std::size_t> badLines_;
     Writer writer_;
+    BeforeRewrite beforeRewrite_;
 };
 
 }  // namespace zicalc

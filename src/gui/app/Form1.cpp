@@ -22,6 +22,7 @@
 #include "gui/calc/GuildPage.h"
 #include "gui/calc/TaskPage.h"
 #include "gui/clock/Form20.h"
+#include "gui/exam/BankTools.h"
 #include "gui/exam/BrowserPage.h"
 #include "gui/exam/ExamPage.h"
 #include "gui/exam/ExamPages.h"
@@ -109,6 +110,7 @@ Form1::Form1(QWidget* parent)
     pages_[kMockExamPage] = examPage;
     connect(new MockExamButtons(*exam_, *examPage, this), &MockExamButtons::miniRequested, this,
             [this] { windows_->open<Form8>(OpenOrder::HideMainThenShow); });
+    new BankTools(*exam_, nullptr, this);  // 题库备份 and the pinyin search
     pages_[kAddQuestionPage] = exam_->addPage();
     pages_[kModifyQuestionPage] = exam_->modifyPage();
     for (PageFrame* p : pages_) {

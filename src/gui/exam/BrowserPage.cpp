@@ -64,6 +64,7 @@ BrowserPage::BrowserPage(QuestionBrowser& browser, QWidget* parent)
     text17_->setObjectName(QStringLiteral("Text17"));
     text17_->installEventFilter(this);
     searchRow->addWidget(text17_, 1);
+    searchRow_ = searchRow;
     left->addLayout(searchRow);
     list2_ = new QListView(this);
     list2_->setObjectName(QStringLiteral("List2"));
@@ -219,6 +220,11 @@ void BrowserPage::addCommandButton(QWidget* button)
 {
     button->setMinimumWidth(72);
     commandRow_->insertWidget(commandRow_->count() - 1, button);
+}
+
+void BrowserPage::addSearchOption(QWidget* option)
+{
+    searchRow_->addWidget(option);
 }
 
 void BrowserPage::FocusSearch()

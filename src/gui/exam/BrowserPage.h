@@ -50,6 +50,8 @@ public:
     void FocusSearch();
     // Adds a button at the end of the row of command buttons (the exam's "考试" and "迷你").
     void addCommandButton(QWidget* button);
+    // Adds a control after the search field (the pinyin check box).
+    void addSearchOption(QWidget* option);
 
 signals:
     void addRequested();
@@ -70,6 +72,7 @@ private:
     QPlainTextEdit* shownLine_;  // Text19(0)
     QLineEdit* answer_;          // Text19(1)
     QHBoxLayout* commandRow_;
+    QHBoxLayout* searchRow_;
     bool rendering_ = false;
 };
 

@@ -34,6 +34,8 @@ public:
     // The bank for the pages that read it (the mock exam); the browser's state (QuestionSelected).
     const QuestionBank& bank() const { return bank_; }
     QuestionBrowser& browser() { return browser_; }
+    // The bank's file, for the backups and the merge.
+    QuestionStore& store() { return store_; }
 
     // LoadQuestionBank, with what the player should be told about the file in the warning box.
     void LoadBank();

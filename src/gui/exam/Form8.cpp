@@ -1,5 +1,6 @@
 #include "gui/exam/Form8.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "gui/exam/BankTools.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/QtBridge.h"
@@ -56,6 +58,15 @@ Form8::Form8(const std::filesystem::path& bankFile, QWidget* parent) : QWidget(p
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->installEventFilter(this);
     top->addWidget(text1_, 1);
+    auto* check1 = MakePinyinCheckBox(QStringLiteral("Check1"), frame1);
+    top->addWidget(check1);
+    connect(check1, &QCheckBox::toggled, this, [this](bool on) {
+        mini_.SetFinder(on ? MiniQuery::Finder([this](std::string_view k) { return pinyin_.Find(k); })
+                           : MiniQuery::Finder());
+        mini_.SetSearchText(ToStd(text1_->text()));
+        render();
+        focusSearch();
+    });
     auto* clear = new DcButton(QStringLiteral("Button1"), QStringLiteral("清空"), 0, frame1);
     clear->setFocusPolicy(Qt::NoFocus);
     top->addWidget(clear);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/exam/MiniQuery.h"
+#include "core/exam/Pinyin.h"
 
 class QLabel;
 class QLineEdit;
@@ -42,6 +43,7 @@ private:
     void focusSearch();
 
     MiniQuery mini_;
+    PinyinSearch pinyin_{mini_.bank()};  // Check1 拼音
     MiniCorner corner_;
     std::optional<std::string> loadWarning_;
     bool shownOnce_ = false;
