@@ -15,6 +15,7 @@
 
 #include "core/app/FileIo.h"
 #include "core/app/Gbk.h"
+#include "core/exam/Pinyin.h"
 #include "core/exam/QuestionBank.h"
 #include "core/exam/QuestionBrowser.h"
 #include "core/exam/QuestionStore.h"
@@ -114,13 +115,19 @@ void BM_LoadFloor_ReadAndIconv(benchmark::State& state)
 
 // One keystroke in the search field, end to end: the field's text changes, the bank is searched,
 // the list model is rebuilt and the shown page lays out and paints.
-void SearchKeystroke(benchmark::State& state, const std::string& keyword)
+void SearchKeystroke(benchmark::State& state, const std::string& keyword, bool pinyin = false)
 {
     WriteBank();
     QuestionBank bank;
     QuestionStore store(bank, kBank);
     store.Load();
     QuestionBrowser browser(bank);
+    // With the pinyin box ticked: the bank's pinyin form is made once, before the keystrokes.
+    PinyinSearch pinyinSearch(bank);
+    if (pinyin) {
+        pinyinSearch.Find("a");
+        browser.SetFinder([&](std::string_view k) { return pinyinSearch.Find(k); });
+    }
     BrowserPage page(browser);
     page.resize(800, 500);
     page.show();
@@ -143,6 +150,28 @@ void SearchKeystroke(benchmark::State& state, const std::string& keyword)
 void BM_SearchSelective(benchmark::State& state)
 {
     SearchKeystroke(state, kSelective);
+}
+// The same keystroke with the pinyin box ticked: the whole reading, and the initials (which also
+// match other runs of the bank's random characters).
+void BM_SearchSelectivePinyin(benchmark::State& state)
+{
+    SearchKeystroke(state, "xuanzangqujing", true);
+}
+void BM_SearchSelectivePinyinInitials(benchmark::State& state)
+{
+    SearchKeystroke(state, "xzqj", true);
+}
+// Making the pinyin form of the whole bank, once after each load or edit.
+void BM_PinyinFormOfTheBank(benchmark::State& state)
+{
+    WriteBank();
+    QuestionBank bank;
+    QuestionStore store(bank, kBank);
+    store.Load();
+    for (auto _ : state) {
+        PinyinSearch search(bank);
+        benchmark::DoNotOptimize(search.Find("a"));
+    }
 }
 void BM_SearchBroad(benchmark::State& state)
 {
@@ -238,6 +267,9 @@ BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadFloor_ReadAndIconv)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchSelective)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchSelectiveFloor_Memmem)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchSelectivePinyin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchSelectivePinyinInitials)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PinyinFormOfTheBank)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchBroad)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchBroadFloor_Memmem)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Rewrite)->Unit(benchmark::kMillisecond);
