@@ -26,6 +26,11 @@ void QuestionBank::Assign(std::vector<QuestionRecord> records)
     questionText_.clear();
     questionEnds_.clear();
     questionEnds_.reserve(records.size());
+    std::size_t textSize = 0;
+    for (const auto& record : records) {
+        textSize += record.question.size() + 1;
+    }
+    questionText_.reserve(textSize);
     for (auto& record : records) {
         questionText_ += record.question;
         questionEnds_.push_back(questionText_.size());
@@ -33,6 +38,41 @@ void QuestionBank::Assign(std::vector<QuestionRecord> records)
         std::string line = ListLine(record);
         entries_.push_back(Entry{std::move(record), std::move(line)});
     }
+}
+
+void QuestionBank::SpliceQuestion(std::size_t k, std::string_view question)
+{
+    const std::size_t start = k == 0 ? 0 : questionEnds_[k - 1] + 1;
+    const std::size_t oldLength = questionEnds_[k] - start;
+    questionText_.replace(start, oldLength, question);
+    for (std::size_t i = k; i < questionEnds_.size(); ++i) {
+        questionEnds_[i] = questionEnds_[i] - oldLength + question.size();
+    }
+}
+
+void QuestionBank::Set(std::size_t k, QuestionRecord record)
+{
+    Entry& entry = entries_.at(k);
+    if (entry.record.question != record.question) {
+        SpliceQuestion(k, record.question);
+    }
+    entry.listLine = ListLine(record);
+    entry.record = std::move(record);
+}
+
+void QuestionBank::RemoveMovingLast(std::size_t k)
+{
+    const std::size_t last = entries_.size() - 1;
+    if (k > last) {
+        return;
+    }
+    if (k != last) {
+        Set(k, std::move(entries_[last].record));
+    }
+    const std::size_t start = last == 0 ? 0 : questionEnds_[last - 1] + 1;
+    questionText_.resize(start);
+    questionEnds_.pop_back();
+    entries_.pop_back();
 }
 
 std::vector<std::size_t> QuestionBank::FindInQuestions(std::string_view keyword) const

@@ -59,9 +59,16 @@ public:
 
     // Replaces every record; list lines and the search text are rebuilt.
     void Assign(std::vector<QuestionRecord> records);
+    // Replaces record k (k < Count()).
+    void Set(std::size_t k, QuestionRecord record);
+    // Moves the last record into place k (k < Count()) and drops the last place.
+    void RemoveMovingLast(std::size_t k);
     void MarkLoaded() { loaded_ = true; }
 
 private:
+    // Puts `question` in place of question k in the search text.
+    void SpliceQuestion(std::size_t k, std::string_view question);
+
     struct Entry final {
         QuestionRecord record;
         std::string listLine;

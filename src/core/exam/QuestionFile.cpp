@@ -24,6 +24,30 @@ std::string_view TrimTrailingBlanks(std::string_view s)
     return s;
 }
 
+// Whether a raw GBK line (its line break included) is byte for byte what the writer would write for
+// the record read from it. GBK's second bytes are never below 0x40, so the ASCII tests are exact.
+bool IsNormalLine(std::string_view raw)
+{
+    if (raw.size() < 2 || raw[raw.size() - 2] != '\r' || raw.back() != '\n') {
+        return false;
+    }
+    const std::string_view line = raw.substr(0, raw.size() - 2);
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"' || c == '\r') {
+            return false;
+        }
+        if (IsBlank(c)) {
+            const bool fieldStart = i == 0 || line[i - 1] == ',';
+            const bool fieldEnd = i + 1 == line.size() || line[i + 1] == ',';
+            if (fieldStart || fieldEnd) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 constexpr unsigned kFirstLead = 0x81;
 constexpr unsigned kLastLead = 0xFE;
 constexpr unsigned kFirstTrail = 0x40;
@@ -123,9 +147,12 @@ std::string DecodeFile(std::string_view bytes, std::optional<std::size_t>& undec
 
 }  // namespace
 
-std::vector<std::string> SplitQuestionLine(std::string_view line)
+namespace {
+
+// Calls `take(value)` for each field of the line by the reading rule.
+template <typename Take>
+void ForEachField(std::string_view line, Take&& take)
 {
-    std::vector<std::string> fields;
     std::size_t pos = 0;
     const std::size_t n = line.size();
     while (true) {
@@ -151,16 +178,24 @@ std::vector<std::string> SplitQuestionLine(std::string_view line)
             value.assign(line.substr(pos, stop - pos));
             pos = stop;
         }
-        fields.push_back(std::move(value));
+        take(std::move(value));
         if (pos >= n) {
             break;
         }
         ++pos;  // the comma; a comma at the very end leaves one more (empty) field
         if (pos == n) {
-            fields.emplace_back();
+            take(std::string());
             break;
         }
     }
+}
+
+}  // namespace
+
+std::vector<std::string> SplitQuestionLine(std::string_view line)
+{
+    std::vector<std::string> fields;
+    ForEachField(line, [&fields](std::string&& value) { fields.push_back(std::move(value)); });
     return fields;
 }
 
@@ -169,30 +204,62 @@ QuestionFileContent ParseQuestionFile(std::string_view gbkBytes)
     QuestionFileContent content;
     content.endsWithLineBreak = gbkBytes.empty() || gbkBytes.back() == '\n';
     const std::string text = DecodeFile(gbkBytes, content.undecodableLine);
+    // Lines of the text and of the bytes correspond one to one (a line feed is never part of a GBK
+    // character), so each record can note where its bytes are.
+    const bool keepSpans = !content.undecodableLine;
 
+    // A question line holds at least six commas and a line break.
+    const std::size_t lineCount =
+        std::min(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1, gbkBytes.size() / 8 + 1);
+    content.records.reserve(lineCount);
+    if (keepSpans) {
+        content.lines.reserve(lineCount);
+    }
     std::string_view rest = text;
+    std::size_t rawOffset = 0;
     std::size_t lineNumber = 0;
     while (!rest.empty()) {
         ++lineNumber;
         const std::size_t lf = rest.find('\n');
         std::string_view line = rest.substr(0, lf);
         rest.remove_prefix(lf == std::string_view::npos ? rest.size() : lf + 1);
+        const std::size_t rawLf = gbkBytes.find('\n', rawOffset);
+        const std::size_t rawEnd = rawLf == std::string_view::npos ? gbkBytes.size() : rawLf + 1;
+        const std::string_view raw = gbkBytes.substr(rawOffset, rawEnd - rawOffset);
+        const std::size_t lineOffset = rawOffset;
+        rawOffset = rawEnd;
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
         if (TrimTrailingBlanks(line).empty()) {
             continue;
         }
-        std::vector<std::string> fields = SplitQuestionLine(line);
-        if (fields.size() != kFieldCount) {
+        QuestionRecord record;
+        std::string* const slots[kFieldCount] = {&record.id,     &record.category, &record.question, &record.correct,
+                                                 &record.wrong1, &record.wrong2,   &record.wrong3};
+        std::size_t fields = 0;
+        ForEachField(line, [&](std::string&& value) {
+            if (fields < kFieldCount) {
+                *slots[fields] = std::move(value);
+            }
+            ++fields;
+        });
+        if (fields != kFieldCount) {
             content.badLines.push_back(lineNumber);
             continue;
         }
-        content.records.push_back(QuestionRecord{std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
-                                                 std::move(fields[3]), std::move(fields[4]), std::move(fields[5]),
-                                                 std::move(fields[6])});
+        if (keepSpans) {
+            const std::size_t comma = raw.find(',');
+            content.lines.push_back(QuestionLineSpan{lineOffset, raw.size(), comma, IsNormalLine(raw)});
+        }
+        content.records.push_back(std::move(record));
     }
     return content;
+}
+
+std::string_view TrimmedField(std::string_view value)
+{
+    return TrimTrailingBlanks(value);
 }
 
 std::optional<std::string> FormatQuestionField(std::string_view value)

@@ -19,8 +19,19 @@ namespace zicalc {
 // closing quote up to the next comma belongs to it too, so no byte of a hand-edited line is dropped.
 // An empty (or all-blank) line is skipped; a line that does not hold exactly seven fields is not a
 // question and is reported by its number.
+// Where a record's line lies in the file's bytes. `normal` says the bytes are exactly what the
+// writer would write for the record (no blanks around fields, no quotes, CR LF), so a rewrite can
+// copy them instead of encoding the record again; `idLength` is the length of the id field.
+struct QuestionLineSpan final {
+    std::size_t offset = 0;
+    std::size_t length = 0;  // line break included
+    std::size_t idLength = 0;
+    bool normal = false;
+};
+
 struct QuestionFileContent final {
     std::vector<QuestionRecord> records;
+    std::vector<QuestionLineSpan> lines;         // record k's line; empty when the file did not decode
     std::vector<std::size_t> badLines;           // 1-based numbers of lines that are not seven fields
     std::optional<std::size_t> undecodableLine;  // 1-based line of the first byte that is not GBK
     bool endsWithLineBreak = true;               // false when the last line has no line break
@@ -42,6 +53,9 @@ std::optional<std::string> FormatQuestionField(std::string_view value);
 // trailing blanks first (a rewrite does, an append writes the fields as typed). Nothing when a field
 // cannot be carried (above).
 std::optional<std::string> FormatQuestionLine(const QuestionRecord& record, bool trimTrailingBlanks);
+
+// A field as a rewrite leaves it: trailing blanks removed.
+std::string_view TrimmedField(std::string_view value);
 
 // The whole bank as GBK bytes for a rewrite. Nothing when a field cannot be carried or GBK cannot
 // hold a character.

@@ -14,7 +14,6 @@ QuestionFileStamp StampOf(const std::filesystem::path& path, std::string_view by
     stamp.size = bytes.size();
     std::error_code ec;
     stamp.modified = std::filesystem::last_write_time(path, ec);
-    stamp.hash = std::hash<std::string_view>{}(bytes);
     return stamp;
 }
 
@@ -26,7 +25,9 @@ std::optional<QuestionFileRead> ReadQuestionFile(const std::filesystem::path& pa
     if (!bytes) {
         return std::nullopt;
     }
-    return QuestionFileRead{ParseQuestionFile(*bytes), StampOf(path, *bytes)};
+    QuestionFileContent content = ParseQuestionFile(*bytes);
+    const QuestionFileStamp stamp = StampOf(path, *bytes);
+    return QuestionFileRead{std::move(*bytes), std::move(content), stamp};
 }
 
 FileStatus WriteQuestionFile(const std::filesystem::path& path, const std::vector<QuestionRecord>& records)
@@ -74,6 +75,8 @@ void QuestionStore::Take(QuestionFileRead read)
 {
     bank_.Assign(std::move(read.content.records));
     stamp_ = read.stamp;
+    bytes_ = std::move(read.bytes);
+    lines_ = std::move(read.content.lines);
     undecodableLine_ = read.content.undecodableLine;
     badLines_ = std::move(read.content.badLines);
 }
@@ -127,15 +130,16 @@ BankEditResult QuestionStore::Append(const QuestionRecord& record)
     QuestionFileContent content = ParseQuestionFile(bytes);
     if (content.undecodableLine) {
         // Changed behind our back into bytes we may not rewrite: show the file as it is now.
-        const std::string_view old = std::string_view(bytes).substr(0, oldSize);
-        Take(QuestionFileRead{ParseQuestionFile(old), StampOf(path_, old)});
+        const std::string old = bytes.substr(0, oldSize);
+        Take(QuestionFileRead{old, ParseQuestionFile(old), StampOf(path_, old)});
         return {false, UndecodableMessage(*content.undecodableLine)};
     }
     const FileStatus status = writer_(path_, bytes);
     if (!status.ok()) {
         return {false, std::string(kSaveFailedMessage)};
     }
-    Take(QuestionFileRead{std::move(content), StampOf(path_, bytes)});
+    const QuestionFileStamp stamp = StampOf(path_, bytes);
+    Take(QuestionFileRead{std::move(bytes), std::move(content), stamp});
     return {true, {}};
 }
 
@@ -145,11 +149,12 @@ std::optional<std::string> QuestionStore::CheckUnchanged()
     if (!bytes) {
         return std::string(kBankMissingMessage);
     }
-    QuestionFileStamp now = StampOf(path_, *bytes);
-    if (now == stamp_) {
+    const QuestionFileStamp now = StampOf(path_, *bytes);
+    if (now == stamp_ && *bytes == bytes_) {
         return std::nullopt;
     }
-    Take(QuestionFileRead{ParseQuestionFile(*bytes), now});
+    QuestionFileContent content = ParseQuestionFile(*bytes);
+    Take(QuestionFileRead{std::move(*bytes), std::move(content), now});
     return std::string(kChangedOutsideMessage);
 }
 
@@ -170,17 +175,90 @@ std::optional<std::size_t> QuestionStore::Locate(std::size_t index, const Questi
     return found;
 }
 
-BankEditResult QuestionStore::Rewrite(std::vector<QuestionRecord> records)
+BankEditResult QuestionStore::Rewrite(const Plan& plan)
 {
-    std::optional<std::string> bytes = FormatQuestionFile(records);
-    if (!bytes) {
+    // Lines that cannot be copied are formatted and encoded together, in one pass of the codec;
+    // they are kept as a read of the written file gives them back (without trailing blanks).
+    std::vector<std::optional<std::size_t>> copyFrom(plan.count);
+    std::vector<std::pair<std::size_t, QuestionRecord>> written;
+    std::string fresh;
+    for (std::size_t k = 0; k < plan.count; ++k) {
+        const std::optional<std::size_t> from = plan.from(k);
+        if (from && *from < lines_.size() && lines_[*from].normal) {
+            copyFrom[k] = from;
+            continue;
+        }
+        QuestionRecord r = plan.at(k);
+        if (plan.renumbered) {
+            r.id = std::to_string(k + 1);
+        }
+        for (std::string* f : {&r.id, &r.category, &r.question, &r.correct, &r.wrong1, &r.wrong2, &r.wrong3}) {
+            f->resize(TrimmedField(*f).size());
+        }
+        std::optional<std::string> line = FormatQuestionLine(r, false);
+        if (!line) {
+            return {false, std::string(kUnwritableFieldMessage)};
+        }
+        fresh += *line;
+        written.emplace_back(k, std::move(r));
+    }
+    GbkResult encoded = EncodeGbk(fresh);
+    if (!encoded.ok()) {
         return {false, std::string(kUnwritableFieldMessage)};
     }
-    const FileStatus status = writer_(path_, *bytes);
+
+    std::string out;
+    out.reserve(bytes_.size() + encoded.text.size());
+    std::vector<QuestionLineSpan> spans(plan.count);
+    std::string_view freshRest = encoded.text;
+    for (std::size_t k = 0; k < plan.count; ++k) {
+        const std::size_t start = out.size();
+        std::size_t idLength = 0;
+        if (copyFrom[k]) {
+            const QuestionLineSpan& span = lines_[*copyFrom[k]];
+            const std::string_view raw = std::string_view(bytes_).substr(span.offset, span.length);
+            if (plan.renumbered) {
+                const std::string id = std::to_string(k + 1);
+                out += id;
+                out += raw.substr(span.idLength);
+                idLength = id.size();
+            } else {
+                out += raw;
+                idLength = span.idLength;
+            }
+        } else {
+            const std::size_t lf = freshRest.find('\n');
+            const std::string_view line = freshRest.substr(0, lf + 1);
+            freshRest.remove_prefix(lf + 1);
+            out += line;
+            idLength = line.find(',');
+        }
+        spans[k] = QuestionLineSpan{start, out.size() - start, idLength, true};
+    }
+
+    const FileStatus status = writer_(path_, out);
     if (!status.ok()) {
         return {false, std::string(kSaveFailedMessage)};
     }
-    Take(QuestionFileRead{ParseQuestionFile(*bytes), StampOf(path_, *bytes)});
+    // Memory takes what the file now holds: the edit, the records as written (the writer's round
+    // trip is exact), the new ids, the bytes and where each line lies.
+    plan.apply();
+    for (auto& [k, record] : written) {
+        bank_.Set(k, std::move(record));
+    }
+    if (plan.renumbered) {
+        for (std::size_t c = 0; c < bank_.Count(); ++c) {
+            const std::string id = std::to_string(c + 1);
+            if (bank_.Record(c).id != id) {
+                QuestionRecord r = bank_.Record(c);
+                r.id = id;
+                bank_.Set(c, std::move(r));
+            }
+        }
+    }
+    stamp_ = StampOf(path_, out);
+    bytes_ = std::move(out);
+    lines_ = std::move(spans);
     return {true, {}};
 }
 
@@ -199,19 +277,22 @@ BankEditResult QuestionStore::Replace(std::size_t index, const QuestionRecord& o
     if (!k) {
         return {false, std::string(kRecordGoneMessage)};
     }
-    std::vector<QuestionRecord> records;
-    records.reserve(bank_.Count());
-    for (std::size_t i = 0; i < bank_.Count(); ++i) {
-        records.push_back(bank_.Record(i));
-    }
-    QuestionRecord& target = records[*k];
-    target.category = updated.category;
-    target.question = updated.question;
-    target.correct = updated.correct;
-    target.wrong1 = updated.wrong1;
-    target.wrong2 = updated.wrong2;
-    target.wrong3 = updated.wrong3;
-    return Rewrite(std::move(records));
+    QuestionRecord changed = bank_.Record(*k);
+    changed.category = updated.category;
+    changed.question = updated.question;
+    changed.correct = updated.correct;
+    changed.wrong1 = updated.wrong1;
+    changed.wrong2 = updated.wrong2;
+    changed.wrong3 = updated.wrong3;
+    const std::size_t target = *k;
+    Plan plan;
+    plan.count = bank_.Count();
+    plan.at = [&](std::size_t i) -> const QuestionRecord& { return i == target ? changed : bank_.Record(i); };
+    plan.from = [&](std::size_t i) -> std::optional<std::size_t> {
+        return i == target ? std::nullopt : std::optional<std::size_t>(i);
+    };
+    plan.apply = [&] { bank_.Set(target, changed); };
+    return Rewrite(plan);
 }
 
 BankEditResult QuestionStore::Remove(std::size_t index, const QuestionRecord& opened)
@@ -232,22 +313,16 @@ BankEditResult QuestionStore::Remove(std::size_t index, const QuestionRecord& op
     if (bank_.Count() <= 1) {
         return {false, std::string(kOnlyQuestionMessage)};
     }
-    std::vector<QuestionRecord> records;
-    records.reserve(bank_.Count());
-    for (std::size_t i = 0; i < bank_.Count(); ++i) {
-        records.push_back(bank_.Record(i));
-    }
     // The last question fills the gap; the others keep their places.
-    if (*k != records.size() - 1) {
-        std::string id = std::move(records[*k].id);
-        records[*k] = std::move(records.back());
-        records[*k].id = std::move(id);
-    }
-    records.pop_back();
-    for (std::size_t c = 0; c < records.size(); ++c) {
-        records[c].id = std::to_string(c + 1);
-    }
-    return Rewrite(std::move(records));
+    const std::size_t target = *k;
+    const std::size_t last = bank_.Count() - 1;
+    Plan plan;
+    plan.count = last;
+    plan.at = [&](std::size_t i) -> const QuestionRecord& { return bank_.Record(i == target ? last : i); };
+    plan.from = [&](std::size_t i) -> std::optional<std::size_t> { return i == target ? last : i; };
+    plan.renumbered = true;
+    plan.apply = [&] { bank_.RemoveMovingLast(target); };
+    return Rewrite(plan);
 }
 
 }  // namespace zicalc

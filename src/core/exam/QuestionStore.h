@@ -15,17 +15,18 @@
 
 namespace zicalc {
 
-// What a question bank file was when it was last read, to notice changes made behind our back.
+// When a question bank file was last read or written, to notice changes made behind our back
+// (together with its bytes, which are kept and compared whole).
 struct QuestionFileStamp final {
     std::uintmax_t size = 0;
     std::filesystem::file_time_type modified{};
-    std::size_t hash = 0;
 
     bool operator==(const QuestionFileStamp&) const = default;
 };
 
 // A whole read of the file: nothing when it does not exist or cannot be read.
 struct QuestionFileRead final {
+    std::string bytes;
     QuestionFileContent content;
     QuestionFileStamp stamp;
 };
@@ -93,13 +94,26 @@ private:
     void Take(QuestionFileRead read);
     // The index of the record opened as `opened`, checked against the bank as it is now.
     std::optional<std::size_t> Locate(std::size_t index, const QuestionRecord& opened) const;
-    BankEditResult Rewrite(std::vector<QuestionRecord> records);
+    // Writes the bank whole as it is to be after an edit: `count` records, record k being `at(k)`
+    // (with the id k + 1 when `renumbered`). A record whose `from(k)` names a line of the file as
+    // it is now, already in the writer's form, is copied from there instead of encoded again.
+    // Once the file is written, `apply` makes the same edit in memory.
+    struct Plan final {
+        std::size_t count = 0;
+        std::function<const QuestionRecord&(std::size_t)> at;
+        std::function<std::optional<std::size_t>(std::size_t)> from;
+        bool renumbered = false;
+        std::function<void()> apply;
+    };
+    BankEditResult Rewrite(const Plan& plan);
     // Checks that the file is still what was read; when not, re-reads it and explains.
     std::optional<std::string> CheckUnchanged();
 
     QuestionBank& bank_;
     std::filesystem::path path_;
     QuestionFileStamp stamp_;
+    std::string bytes_;                    // the file as last read or written
+    std::vector<QuestionLineSpan> lines_;  // record k's line in bytes_
     std::optional<std::size_t> undecodableLine_;
     std::vector<std::size_t> badLines_;
     Writer writer_;

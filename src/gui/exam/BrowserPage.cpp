@@ -192,15 +192,26 @@ void BrowserPage::Render()
     if (!browser_.questionSelected()) {
         list2_->selectionModel()->clear();
     }
+    // Only what changed is touched: a keystroke in the search field should cost the search and
+    // the list, not a restyle of every option.
     for (int k = 0; k < kCategoryOptionCount; ++k) {
         QRadioButton* option = options_[static_cast<std::size_t>(k)];
-        SetTextColour(option, browser_.OptionColour(k));
-        if (k == browser_.selectedCategory()) {
+        const Rgb colour = browser_.OptionColour(k);
+        if (TextColour(option) != colour) {
+            SetTextColour(option, colour);
+        }
+        if (k == browser_.selectedCategory() && !option->isChecked()) {
             option->setChecked(true);
         }
     }
-    shownLine_->setPlainText(ToQ(browser_.shownLine()));
-    answer_->setText(ToQ(browser_.shownAnswer()));
+    const QString line = ToQ(browser_.shownLine());
+    if (shownLine_->toPlainText() != line) {
+        shownLine_->setPlainText(line);
+    }
+    const QString answer = ToQ(browser_.shownAnswer());
+    if (answer_->text() != answer) {
+        answer_->setText(answer);
+    }
     rendering_ = false;
 }
 
