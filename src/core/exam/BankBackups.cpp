@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "core/exam/QuestionFile.h"
+#include "core/exam/QuestionStore.h"
 
 namespace zicalc {
 namespace {

@@ -10,9 +10,10 @@
 
 #include "core/app/Clock.h"
 #include "core/app/FileIo.h"
-#include "core/exam/QuestionStore.h"
 
 namespace zicalc {
+
+struct BankEditResult;  // core/exam/QuestionStore.h
 
 // How many backups of the bank file are kept; a new one beyond this removes the oldest.
 inline constexpr std::size_t kBankBackupsKept = 20;

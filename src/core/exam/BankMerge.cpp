@@ -5,6 +5,7 @@
 
 #include "core/app/Gbk.h"
 #include "core/exam/QuestionFile.h"
+#include "core/exam/QuestionStore.h"
 
 namespace zicalc {
 namespace {

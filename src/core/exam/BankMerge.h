@@ -9,9 +9,10 @@
 
 #include "core/exam/BankBackups.h"
 #include "core/exam/QuestionBank.h"
-#include "core/exam/QuestionStore.h"
 
 namespace zicalc {
+
+struct BankEditResult;  // core/exam/QuestionStore.h
 
 // A question of the other bank whose text we have with another correct answer.
 struct MergeConflict final {

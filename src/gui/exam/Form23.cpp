@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "core/app/FileIo.h"
+#include "core/exam/QuestionStore.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/ModalGuard.h"

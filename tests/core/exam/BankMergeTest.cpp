@@ -5,6 +5,7 @@
 
 #include "ExamTestSupport.h"
 #include "core/exam/BankMerge.h"
+#include "core/exam/QuestionStore.h"
 
 namespace zicalc {
 namespace {
