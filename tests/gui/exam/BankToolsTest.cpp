@@ -143,7 +143,6 @@ private slots:
         QCOMPARE(list1->count(), 2);
         QCOMPARE(list1->item(0)->text(), QStringLiteral("2026-12-10 16:06:33    3道题"));
         QCOMPARE(list1->item(1)->text(), QStringLiteral("2026-12-10 16:05:03    1道题"));
-        QVERIFY(!Find<QAbstractButton>(form.get(), QStringLiteral("Button1(0)"))->isEnabled());
 
         QSignalSpy changed(form.get(), &Form23::bankChanged);
         clock.AdvanceSeconds(60);
@@ -231,7 +230,8 @@ private slots:
                 if (step == 0) {
                     Find<QListWidget>(modal, QStringLiteral("List1"))->setCurrentRow(0);
                     step = 1;
-                    Click(modal, QStringLiteral("Button1(0)"));
+                    // Clicked once this handler has returned: the restore runs boxes of its own.
+                    QTimer::singleShot(0, modal, [modal] { Click(modal, QStringLiteral("Button1(0)")); });
                 } else {
                     Click(modal, QStringLiteral("Button1(2)"));
                 }
