@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 RUN_DIR   ?= $(BUILD_DIR)/run
 JOBS      ?= $(shell nproc)
 
-.PHONY: all deps configure build run test fuzz format clean
+.PHONY: all deps configure build run test fuzz fuzz-setting fuzz-bank format clean
 
 all: build
 
@@ -22,17 +22,22 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-# The libFuzzer targets (clang) for a bounded time; not part of `make test`: the setting.ini reader
-# (FUZZ_SECONDS, default 300), then the question bank reader (scripts/run-fuzz, default 60).
+# The file readers under libFuzzer (clang), each for a bounded time; not part of `make test`.
+fuzz: fuzz-setting fuzz-bank
+
+# The setting.ini reader, for FUZZ_SECONDS (default 300).
 FUZZ_DIR     ?= build-fuzz
 FUZZ_SECONDS ?= 300
-fuzz:
+fuzz-setting:
 	@bash scripts/install-deps clang
 	@cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS)
 	@mkdir -p $(FUZZ_DIR)/corpus
 	@$(FUZZ_DIR)/setting_file_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		-artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus fuzz/corpus/setting
+
+# The question bank reader, for FUZZ_SECONDS (default 60) or FUZZ_RUNS executions.
+fuzz-bank:
 	@bash scripts/run-fuzz
 
 format:
