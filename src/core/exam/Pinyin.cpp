@@ -36,7 +36,7 @@ bool IsAsciiLetter(char32_t c)
 }
 
 // Keywords longer than this are searched exactly (the matcher keeps its states in one word).
-constexpr std::size_t kMaxKeyword = 63;
+constexpr std::size_t kMaxKeyword = 62;
 
 }  // namespace
 
@@ -102,6 +102,30 @@ void PinyinSearch::Build()
         }
         text_.push_back(0);
     }
+    questionEnds_.clear();
+    questionEnds_.reserve(bank_.Count());
+    words_ = (text_.size() + 63) / 64;
+    letterBits_.assign(26 * words_, 0);
+    for (std::size_t i = 0; i < text_.size(); ++i) {
+        const std::uint16_t symbol = text_[i];
+        if (symbol == 0) {
+            questionEnds_.push_back(i);
+            continue;
+        }
+        if (symbol == 0xFFFF) {
+            continue;
+        }
+        const char32_t c = symbols_[symbol].character;
+        std::uint32_t leads = symbols_[symbol].initials;
+        if (IsAsciiLetter(c)) {
+            leads |= 1U << ((c | 0x20) - 'a');
+        }
+        while (leads != 0) {
+            const auto letter = static_cast<std::size_t>(std::countr_zero(leads));
+            leads &= leads - 1;
+            letterBits_[letter * words_ + i / 64] |= std::uint64_t{1} << (i % 64);
+        }
+    }
     builtGeneration_ = bank_.generation();
     built_ = true;
 }
@@ -147,19 +171,25 @@ std::vector<std::size_t> PinyinSearch::Find(std::string_view keyword)
     }
     const std::uint64_t done = std::uint64_t{1} << n;
 
-    // The keyword positions reachable after one more character, from the positions in `from`.
-    auto step = [&](std::uint64_t from, std::uint16_t symbol) {
-        std::uint64_t to = 0;
-        const Symbol& s = symbols_[symbol < symbols_.size() ? symbol : 0];
-        while (from != 0) {
-            const auto p = static_cast<std::size_t>(std::countr_zero(from));
-            from &= from - 1;
-            if (literal[p] == symbol) {
-                to |= std::uint64_t{1} << (p + 1);
-            }
-            if (letters[p] == 0) {
-                continue;
-            }
+    // The keyword positions reachable from position p by one more character, worked out the first
+    // time a (position, symbol) pair comes up in this search and looked up after that.
+    constexpr std::uint64_t kUnknown = ~std::uint64_t{0};
+    const std::size_t symbolCount = symbols_.size();
+    std::vector<std::uint64_t> memo(n * symbolCount, kUnknown);
+    auto advance = [&](std::size_t p, std::uint16_t symbol) {
+        if (symbol >= symbolCount) {
+            return std::uint64_t{0};  // a character past the numbered ones: exact search only
+        }
+        std::uint64_t& to = memo[p * symbolCount + symbol];
+        if (to != kUnknown) {
+            return to;
+        }
+        to = 0;
+        if (literal[p] == symbol) {
+            to |= std::uint64_t{1} << (p + 1);
+        }
+        if (letters[p] != 0) {
+            const Symbol& s = symbols_[symbol];
             for (std::uint32_t r = 0; r < s.readingCount; ++r) {
                 const std::string_view reading = readings_[s.firstReading + r];
                 std::size_t m = 0;
@@ -172,8 +202,76 @@ std::vector<std::size_t> PinyinSearch::Find(std::string_view keyword)
         }
         return to;
     };
+    // The keyword positions reachable after one more character, from the positions in `from`.
+    auto step = [&](std::uint64_t from, std::uint16_t symbol) {
+        std::uint64_t to = 0;
+        while (from != 0) {
+            const auto p = static_cast<std::size_t>(std::countr_zero(from));
+            from &= from - 1;
+            to |= advance(p, symbol);
+        }
+        return to;
+    };
 
     std::vector<std::size_t> found;
+    if (letters[0] != 0) {
+        // Only the characters that can begin a match are tried, each until its match dies.
+        const std::uint64_t* bits = letterBits_.data() + static_cast<std::size_t>(letters[0] - 'a') * words_;
+        // When the first character cannot take the whole keyword, the next one must begin with the
+        // letter after what the first took (kw[m] for the lengths m some reading can take): only
+        // characters followed by such a one are tried.
+        std::vector<const std::uint64_t*> followers;
+        bool filter = true;
+        for (std::size_t m = 1; m <= n && filter; ++m) {
+            const std::string_view head(letters.data(), m);
+            const bool someReading = std::any_of(readings_.begin(), readings_.end(),
+                                                 [&](std::string_view r) { return r.starts_with(head); });
+            // m = 1 also stands for the letter typed as itself.
+            if (head.find('\0') != std::string_view::npos || (m > 1 && !someReading)) {
+                break;
+            }
+            if (m == n || letters[m] == 0) {
+                filter = false;  // one character may hold it all, or a character typed as itself follows
+            } else {
+                followers.push_back(letterBits_.data() + static_cast<std::size_t>(letters[m] - 'a') * words_);
+            }
+        }
+        std::vector<std::uint64_t> next;
+        if (filter) {
+            next.assign(words_ + 1, 0);
+            for (const std::uint64_t* f : followers) {
+                for (std::size_t w = 0; w < words_; ++w) {
+                    next[w] |= f[w];
+                }
+            }
+        }
+        std::size_t question = 0;
+        std::size_t resume = 0;
+        for (std::size_t w = 0; w < words_; ++w) {
+            std::uint64_t b = bits[w];
+            if (filter) {
+                b &= (next[w] >> 1) | (next[w + 1] << 63);
+            }
+            for (; b != 0; b &= b - 1) {
+                const std::size_t i = w * 64 + static_cast<std::size_t>(std::countr_zero(b));
+                if (i < resume) {
+                    continue;
+                }
+                while (questionEnds_[question] < i) {
+                    ++question;
+                }
+                std::uint64_t reached = step(1U, text_[i]);
+                for (std::size_t j = i + 1; (reached & done) == 0 && reached != 0 && text_[j] != 0; ++j) {
+                    reached = step(reached, text_[j]);
+                }
+                if ((reached & done) != 0) {
+                    found.push_back(question);
+                    resume = questionEnds_[question];
+                }
+            }
+        }
+        return found;
+    }
     std::size_t question = 0;
     std::uint64_t active = 0;  // positions reached inside a match in progress (never 0)
     const std::uint16_t* t = text_.data();

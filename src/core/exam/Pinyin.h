@@ -45,6 +45,11 @@ private:
     };
     std::vector<Symbol> symbols_;
     std::vector<std::string_view> readings_;
+    // Per letter a bit per character of text_ that can begin a match of a keyword starting with
+    // that letter (a reading starting with it, or the letter itself): a search walks only these.
+    std::vector<std::uint64_t> letterBits_;
+    std::size_t words_ = 0;
+    std::vector<std::size_t> questionEnds_;  // the 0 after question k in text_
     std::vector<std::uint16_t> bmpSymbol_;  // symbol number of each BMP character (0: none)
     std::vector<std::pair<char32_t, std::uint16_t>> otherSymbols_;
 };

@@ -25,6 +25,7 @@ protected:
             Question("绿色的东西是什么？"),      // 3
             Question("QQ是什么软件？"),          // 4
             Question("孙悟空在西天取经路上？"),  // 5
+            Question("iOS是什么？"),             // 6
         });
     }
     QuestionBank bank;
@@ -55,9 +56,10 @@ INSTANTIATE_TEST_SUITE_P(Keywords, PinyinMatchTest,
                              PinyinCase{"西youj", {0}}, PinyinCase{"xi游", {0}}, PinyinCase{"长an城", {1}},
                              PinyinCase{"西tian取j", {5}},
                              // Across questions the same syllables: 西 in two questions, 什么 in three.
-                             PinyinCase{"xi", {0, 3, 5}}, PinyinCase{"shenme", {2, 3, 4}},
+                             PinyinCase{"xi", {0, 3, 5}}, PinyinCase{"shenme", {2, 3, 4, 6}},
                              // Exact text still found; Latin letters of a question match as themselves, case-sensitive.
-                             PinyinCase{"长安", {1}}, PinyinCase{"QQ是", {4}}, PinyinCase{"", {}}));
+                             PinyinCase{"长安", {1}}, PinyinCase{"QQ是", {4}}, PinyinCase{"iOS", {6}},
+                             PinyinCase{"iOSshi", {6}}, PinyinCase{"", {}}));
 
 TEST_F(PinyinSearchTest, FollowsEditsOfTheBank)
 {
@@ -67,7 +69,8 @@ TEST_F(PinyinSearchTest, FollowsEditsOfTheBank)
     EXPECT_EQ(search.Find("chongyang"), std::vector<std::size_t>{});
     bank.RemoveMovingLast(0);
     EXPECT_EQ(search.Find("xyj"), std::vector<std::size_t>{});
-    EXPECT_EQ(search.Find("sunwukong"), std::vector<std::size_t>{0});
+    EXPECT_EQ(search.Find("ios"), std::vector<std::size_t>{});  // letters of a question match as typed
+    EXPECT_EQ(search.Find("iOSshi"), std::vector<std::size_t>{0});
 }
 
 TEST(PinyinReadingsTest, PolyphonesAndNonCharacters)
