@@ -101,7 +101,7 @@ TimeAdjust::SaveResult TimeAdjust::Save()
     fields.weekday = WithoutLeadingBlanks(fields.weekday);
     const FileStatus status = WriteSettingFile(settingFile_, fields);
     if (!status.ok()) {
-        return {false, std::string(kReminderTitle), std::string(kSaveFailedMessage) + "\n" + status.error};
+        return {false, std::string(kReminderTitle), std::string(kSettingSaveFailedMessage) + "\n" + status.error};
     }
     stored_->time = fields.time;
     return {true, std::string(kAdjustedTitle), std::string(kAdjustedMessage)};

@@ -92,7 +92,7 @@ std::optional<ClockNotice> TradeClock::PressShichen(int index)
     const FileStatus saved = WriteSettingFile(settingFile_, FreshCalibration(phase, now));
     if (!saved.ok()) {
         // The dial keeps standing: a calibration that is not in the file would be lost at 启动.
-        ClockNotice notice = Message(kSaveFailedMessage);
+        ClockNotice notice = Message(kSettingSaveFailedMessage);
         notice.text += "\n" + saved.error;
         return notice;
     }
