@@ -50,7 +50,7 @@ private:
     std::vector<std::uint64_t> letterBits_;
     std::size_t words_ = 0;
     std::vector<std::size_t> questionEnds_;  // the 0 after question k in text_
-    std::vector<std::uint16_t> bmpSymbol_;  // symbol number of each BMP character (0: none)
+    std::vector<std::uint16_t> bmpSymbol_;   // symbol number of each BMP character (0: none)
     std::vector<std::pair<char32_t, std::uint16_t>> otherSymbols_;
 };
 
