@@ -12,6 +12,7 @@
 
 #include "core/app/Navigation.h"
 #include "gui/app/AboutPage.h"
+#include "gui/app/CommerceWindows.h"
 #include "gui/app/OtherPage.h"
 #include "gui/app/SecondaryWindows.h"
 #include "gui/app/TrayIcon.h"
@@ -105,6 +106,7 @@ Form1::Form1(QWidget* parent)
     currentCategory_ = 0;
 
     buildTrayMenu();
+    new CommerceWindows(this, windows_);  // Button14 and dcButton2: the HP table and the shop
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now != nullptr && now->window()->windowType() != Qt::Popup) {
             lastActive_ = now->window();

@@ -14,16 +14,25 @@ void SecondaryWindows::prune()
 
 void SecondaryWindows::open(QWidget* window, OpenOrder order)
 {
+    open(window, order, {});
+}
+
+void SecondaryWindows::open(QWidget* window, OpenOrder order, std::function<QWidget*()> returnTo)
+{
     if (QWidget* earlier = find(window->objectName())) {
         closeQuietly(earlier);  // the main window stays hidden across the swap
     }
     window->setAttribute(Qt::WA_DeleteOnClose);
     open_.emplace_back(window);
-    connect(window, &QObject::destroyed, this, [this] {
+    connect(window, &QObject::destroyed, this, [this, returnTo = std::move(returnTo)] {
         prune();
-        main_->showNormal();
-        main_->raise();
-        main_->activateWindow();
+        QWidget* back = returnTo ? returnTo() : nullptr;
+        if (back == nullptr) {
+            back = main_;
+        }
+        back->showNormal();
+        back->raise();
+        back->activateWindow();
     });
     if (order == OpenOrder::HideMainThenShow) {
         main_->hide();

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -26,6 +27,9 @@ public:
 
     // Takes ownership of `window` (a parentless top-level) and shows it at normal size.
     void open(QWidget* window, OpenOrder order);
+    // The same for a window that, when closed, goes back to the window `returnTo` names at that
+    // moment instead of the main window (the main window when it names none).
+    void open(QWidget* window, OpenOrder order, std::function<QWidget*()> returnTo);
 
     template <typename W, typename... Args>
     W* open(OpenOrder order, Args&&... args)

@@ -10,6 +10,7 @@
 
 #include "core/pets/PetCatalogue.h"
 #include "gui/widgets/ApplyOutcome.h"
+#include "gui/widgets/DcButton.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
 
@@ -58,6 +59,9 @@ PetEncyclopediaFrame::PetEncyclopediaFrame(QWidget* parent) : QWidget(parent)
     top->addWidget(MakeNamedLabel(QStringLiteral("Label10(20)"), QStringLiteral("认证费用:"), frame));
     top->addWidget(MakeRecordField(1, frame));
     top->addStretch(1);
+    auto* button14 = new DcButton(QStringLiteral("Button14"), QStringLiteral("召唤兽血量值表"), 0, frame);
+    connect(button14, &DcButton::clickedIndex, this, &PetEncyclopediaFrame::hpTableRequested);
+    top->addWidget(button14);
     layout->addLayout(top);
 
     auto* frame8 = MakeFrame(QStringLiteral("Frame8"), QStringLiteral("资质 拥有技能 成长率 出现场景"), frame);

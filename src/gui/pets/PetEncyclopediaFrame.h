@@ -15,6 +15,10 @@ class PetEncyclopediaFrame final : public QWidget {
 public:
     explicit PetEncyclopediaFrame(QWidget* parent = nullptr);
 
+signals:
+    // Button14 "召唤兽血量值表": the scene HP table is wanted.
+    void hpTableRequested();
+
 private:
     void showChosenPet();
 

@@ -19,7 +19,9 @@ PetPage::PetPage(QWidget* parent) : PageFrame(3, parent)
     top->addWidget(new GrowthRateFrame(column));
     top->addWidget(new OriginTestFrame(column));
     frames->addLayout(top);
-    frames->addWidget(new PetEncyclopediaFrame(column));
+    auto* encyclopedia = new PetEncyclopediaFrame(column);
+    connect(encyclopedia, &PetEncyclopediaFrame::hpTableRequested, this, &PetPage::hpTableRequested);
+    frames->addWidget(encyclopedia);
     // The frames share the width of the widest and keep to the top left: no wider than they need.
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(column, 0, Qt::AlignLeft | Qt::AlignTop);

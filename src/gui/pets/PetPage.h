@@ -11,6 +11,10 @@ class PetPage final : public PageFrame {
 
 public:
     explicit PetPage(QWidget* parent = nullptr);
+
+signals:
+    // Button14 "召唤兽血量值表": the scene HP table is wanted.
+    void hpTableRequested();
 };
 
 }  // namespace zicalc
