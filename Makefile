@@ -24,7 +24,7 @@ test: build
 
 # The Debian package, in $(BUILD_DIR)/package/.
 package: build
-	@cd $(BUILD_DIR) && cpack -G DEB
+	@cd $(BUILD_DIR) && cpack -G DEB -B package
 
 # One PNG per window and page at scale 1 and 2, in $(BUILD_DIR)/screenshots/.
 screenshots: build

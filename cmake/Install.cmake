@@ -44,6 +44,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${generated}/changelog
 # The starter question bank, copied into the user's directory on the first start.
 install(FILES ${PROJECT_SOURCE_DIR}/data/test.dat DESTINATION ${ZICALC_DATA_RELATIVE})
 
+# The bank is GBK on purpose: that is the file format the program reads and writes.
+install(FILES ${PROJECT_SOURCE_DIR}/data/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME zicalc)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zicalc)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -51,15 +55,14 @@ set(CPACK_PACKAGE_VENDOR "zicalc developers")
 set(CPACK_PACKAGE_CONTACT "zicalc developers <zicalc@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "companion calculators for a Journey-to-the-West online game")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "companion calculators for a Journey-to-the-West online game
-zi多功能计算器 gathers what a player of a Journey-to-the-West online
+    "zi多功能计算器 gathers what a player of a Journey-to-the-West online
 role-playing game would otherwise work out by hand: experience, skill,
 cultivation and guild costs, task rewards, a pet catalogue with growth tests
 and an attribute simulator, an imperial-exam question bank with a timed mock
 exam, reference cards, a pet-shop budget and a clock of the game's hours.
 All its text is Simplified Chinese.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/zicalc/zicalc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
@@ -70,5 +73,4 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/package)
 include(CPack)

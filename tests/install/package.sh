@@ -45,5 +45,5 @@ stock=$(sed -n 's:.*<icon type="stock">\(.*\)</icon>.*:\1:p' "$metainfo")
 # Unpacked anywhere, the launcher finds its program and bank beside it.
 check_launcher "$root/usr"
 
-lintian --fail-on error --no-tag-display-limit "$deb" || fail "lintian reports an error"
+lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian reports an error"
 echo "package: ok"

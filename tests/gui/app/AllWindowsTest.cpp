@@ -20,6 +20,7 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTextEdit>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include "GuiTest.h"
@@ -213,6 +214,33 @@ private slots:
             }
         });
         qInfo().noquote() << "windows visited:" << visited_.join(QLatin1Char(' '));
+    }
+
+    // The checks themselves: a window built to fail each of them is caught.
+    void checksCatchFaults()
+    {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* label = new QLabel(QStringLiteral("一段放不下的很长的说明文字"), &window);
+        label->setFixedWidth(20);
+        layout->addWidget(label);
+        auto* field = new QLineEdit(QStringLiteral("1234567890"), &window);
+        field->setFixedWidth(30);
+        layout->addWidget(field);
+        auto* button = new QPushButton(QStringLiteral("计算很长的按钮"), &window);
+        button->setFixedSize(30, 10);
+        layout->addWidget(button);
+        auto* unnamed = new QLineEdit(&window);
+        unnamed->setObjectName(QStringLiteral("Lonely"));
+        layout->addWidget(unnamed);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        zicalc::NameControlsFromLabels(&window);
+
+        QCOMPARE(ClippedTexts(&window).size(), 3);
+        // The field after the label is named by it; the one after a button has no label.
+        QCOMPARE(UnnamedControls(&window), QStringList{QStringLiteral("QLineEdit Lonely")});
+        QCOMPARE(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name), label->text());
     }
 
     void tourReachesEveryWindow()
