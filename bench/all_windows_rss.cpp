@@ -9,6 +9,7 @@
 #include "GuiTest.h"
 #include "WindowTour.h"
 #include "gui/widgets/AccessibleNames.h"
+#include "gui/widgets/AppLook.h"
 #include "gui/widgets/Fonts.h"
 
 namespace {
@@ -30,8 +31,7 @@ long RssKb()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setFont(zicalc::DefaultFont());
-    zicalc::InstallAccessibleNaming(&app);
+    zicalc::ApplyApplicationLook(app);
     guitest::TempWorkDir workDir;
     long peak = 0;
     const QStringList names =

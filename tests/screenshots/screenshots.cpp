@@ -10,6 +10,7 @@
 #include "GuiTest.h"
 #include "WindowTour.h"
 #include "gui/widgets/AccessibleNames.h"
+#include "gui/widgets/AppLook.h"
 #include "gui/widgets/Fonts.h"
 
 int main(int argc, char** argv)
@@ -25,8 +26,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    QApplication::setFont(zicalc::DefaultFont());
-    zicalc::InstallAccessibleNaming(&app);
+    zicalc::ApplyApplicationLook(app);
     guitest::TempWorkDir workDir;  // the tour edits the question bank it is given
     int failures = 0;
     const QStringList names = guitest::TourEveryWindow([&](QWidget* window, const QString& name) {

@@ -26,6 +26,7 @@
 #include "GuiTest.h"
 #include "WindowTour.h"
 #include "gui/widgets/AccessibleNames.h"
+#include "gui/widgets/AppLook.h"
 #include "gui/widgets/Fonts.h"
 
 using namespace guitest;
@@ -168,6 +169,23 @@ QStringList ClippedTexts(QWidget* window)
             }
         }
     }
+    // A layout given less than its controls' minimum sizes lays them over each other.
+    QList<QWidget*> shown;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QLabel*>(w) != nullptr || qobject_cast<QAbstractButton*>(w) != nullptr ||
+                             qobject_cast<QLineEdit*>(w) != nullptr || qobject_cast<QComboBox*>(w) != nullptr;
+        if (control && w->isVisibleTo(window) && w->width() > 1 && w->height() > 1 && !IsPartOfAnother(w, window)) {
+            shown << w;
+        }
+    }
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        for (qsizetype j = i + 1; j < shown.size(); ++j) {
+            if (shown[i]->parentWidget() == shown[j]->parentWidget() &&
+                shown[i]->geometry().intersects(shown[j]->geometry())) {
+                out << QStringLiteral("%1 overlaps %2").arg(Describe(shown[i]), Describe(shown[j]));
+            }
+        }
+    }
     return out;
 }
 
@@ -200,8 +218,7 @@ private slots:
         if (const double size = qEnvironmentVariable("ZICALC_TEST_POINT_SIZE").toDouble(); size > 0) {
             zicalc::SetDefaultPointSize(size);
         }
-        QApplication::setFont(zicalc::DefaultFont());
-        zicalc::InstallAccessibleNaming(qApp);
+        zicalc::ApplyApplicationLook(*qApp);
         visited_ = TourEveryWindow([this](QWidget* window, const QString& name) {
             for (const QString& p : UnnamedControls(window)) {
                 unnamed_ << name + QStringLiteral(": ") + p;
@@ -230,6 +247,13 @@ private slots:
         auto* button = new QPushButton(QStringLiteral("计算很长的按钮"), &window);
         button->setFixedSize(30, 10);
         layout->addWidget(button);
+        auto* stage = new QWidget(&window);
+        stage->setFixedSize(100, 50);
+        layout->addWidget(stage);
+        auto* under = new QLabel(QStringLiteral("下"), stage);
+        auto* over = new QLabel(QStringLiteral("上"), stage);
+        under->setGeometry(0, 0, 40, 30);
+        over->setGeometry(10, 5, 40, 30);
         auto* unnamed = new QLineEdit(&window);
         unnamed->setObjectName(QStringLiteral("Lonely"));
         layout->addWidget(unnamed);
@@ -237,7 +261,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         zicalc::NameControlsFromLabels(&window);
 
-        QCOMPARE(ClippedTexts(&window).size(), 3);
+        const QStringList found = ClippedTexts(&window);
+        QCOMPARE(found.size(), 4);
+        QVERIFY(found.filter(QStringLiteral("overlaps")).size() == 1);
         // The field after the label is named by it; the one after a button has no label.
         QCOMPARE(UnnamedControls(&window), QStringList{QStringLiteral("QLineEdit Lonely")});
         QCOMPARE(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name), label->text());
