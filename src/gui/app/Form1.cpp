@@ -10,15 +10,18 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "core/app/Clock.h"
 #include "core/app/Navigation.h"
 #include "gui/app/AboutPage.h"
 #include "gui/app/CommerceWindows.h"
 #include "gui/app/OtherPage.h"
+#include "gui/app/PetSimulatorShell.h"
 #include "gui/app/SecondaryWindows.h"
 #include "gui/app/TrayIcon.h"
 #include "gui/calc/CharacterPage.h"
 #include "gui/calc/GuildPage.h"
 #include "gui/calc/TaskPage.h"
+#include "gui/clock/Form20.h"
 #include "gui/pets/PetPage.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/Fonts.h"
@@ -105,8 +108,15 @@ Form1::Form1(QWidget* parent)
     layout->addLayout(stack, 1);
     currentCategory_ = 0;
 
+    // 跑商辅助: the trade-run clock in place of the main window, on the desktop's own time.
+    connect(pages_[6]->findChild<DcButton*>(QStringLiteral("dcButton5")), &DcButton::clicked, this, [this] {
+        static const SystemClock clock{};
+        windows_->open<Form20>(OpenOrder::HideMainThenShow, clock);
+    });
+
     buildTrayMenu();
     new CommerceWindows(this, windows_);  // Button14 and dcButton2: the HP table and the shop
+    WirePetSimulator(*this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now != nullptr && now->window()->windowType() != Qt::Popup) {
             lastActive_ = now->window();

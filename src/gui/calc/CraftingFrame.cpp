@@ -7,6 +7,7 @@
 
 #include "core/calc/Crafting.h"
 #include "gui/widgets/ApplyOutcome.h"
+#include "gui/widgets/DcButton.h"
 #include "gui/widgets/QtBridge.h"
 #include "gui/widgets/Widgets.h"
 
@@ -44,7 +45,9 @@ CraftingFrame::CraftingFrame(QWidget* parent) : QGroupBox(QStringLiteral("打造
     line({MakeLabel(QStringLiteral("熟练度最低"), this), label16[0], MakeLabel(QStringLiteral("点,需要体力"), this),
           label16[1]});
     line({MakeLabel(QStringLiteral("点,消耗金钱"), this), label16[2], MakeLabel(QStringLiteral("两,强化则"), this)});
-    line({MakeLabel(QStringLiteral("需要强化石"), this), label16[3], MakeLabel(QStringLiteral("块."), this)});
+    auto* button16 = new DcButton(QStringLiteral("Button16"), QStringLiteral("属性列表"), 0, this);
+    connect(button16, &DcButton::clickedIndex, this, &CraftingFrame::attributeListRequested);
+    line({MakeLabel(QStringLiteral("需要强化石"), this), label16[3], MakeLabel(QStringLiteral("块."), this), button16});
     layout->addStretch(1);
     ApplyOutcome(CraftingDefaults(), this);
 }

@@ -15,6 +15,10 @@ class CraftingFrame final : public QGroupBox {
 public:
     explicit CraftingFrame(QWidget* parent = nullptr);
 
+signals:
+    // "属性列表" (Button16): the crafted-equipment values are wanted; the shell opens them.
+    void attributeListRequested();
+
 private:
     void onLevelChosen();
 

@@ -68,6 +68,9 @@ PetEncyclopediaFrame::PetEncyclopediaFrame(QWidget* parent) : QWidget(parent)
     auto* button14 = new DcButton(QStringLiteral("Button14"), QStringLiteral("召唤兽血量值表"), 0, frame);
     connect(button14, &DcButton::clickedIndex, this, &PetEncyclopediaFrame::hpTableRequested);
     top->addWidget(button14);
+    auto* button13 = new DcButton(QStringLiteral("Button13"), QStringLiteral("加点模拟器"), 0, frame);
+    connect(button13, &DcButton::clickedIndex, this, &PetEncyclopediaFrame::simulatorRequested);
+    top->addWidget(button13);
     layout->addLayout(top);
 
     auto* frame8 = MakeFrame(QStringLiteral("Frame8"), QStringLiteral("资质 拥有技能 成长率 出现场景"), frame);

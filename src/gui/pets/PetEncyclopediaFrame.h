@@ -18,6 +18,8 @@ public:
 signals:
     // Button14 "召唤兽血量值表": the scene HP table is wanted.
     void hpTableRequested();
+    // Button13 "加点模拟器": the shell opens the simulator.
+    void simulatorRequested();
 
 private:
     void showChosenPet();

@@ -21,6 +21,7 @@ PetPage::PetPage(QWidget* parent) : PageFrame(3, parent)
     frames->addLayout(top);
     auto* encyclopedia = new PetEncyclopediaFrame(column);
     connect(encyclopedia, &PetEncyclopediaFrame::hpTableRequested, this, &PetPage::hpTableRequested);
+    connect(encyclopedia, &PetEncyclopediaFrame::simulatorRequested, this, &PetPage::simulatorRequested);
     frames->addWidget(encyclopedia);
     // The frames share the width of the widest and keep to the top left: no wider than they need.
     auto* layout = new QVBoxLayout(this);

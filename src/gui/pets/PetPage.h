@@ -15,6 +15,8 @@ public:
 signals:
     // Button14 "召唤兽血量值表": the scene HP table is wanted.
     void hpTableRequested();
+    // "加点模拟器" was pressed; the shell opens the simulator.
+    void simulatorRequested();
 };
 
 }  // namespace zicalc

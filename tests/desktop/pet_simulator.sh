@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# The pet simulator in a real X session: 加点模拟器 puts it in place of the main window;
+# minimising it sends it behind its own tray icon, whose menu brings it back (召唤兽加点) or shows
+# the calculator instead (计算器), and a double-click on the icon restores it.
+set -uo pipefail
+artifacts=$2
+probe=$3
+mkdir -p "$artifacts"
+work=$(mktemp -d)
+cd "$work" || exit 1
+
+log() { echo "[$(date +%T.%3N)] $*"; }
+fail() {
+  log "FAIL: $*" >&2
+  xwininfo -root -tree 2>/dev/null | grep -E 'zicalc|召唤兽' >&2
+  import -window root "$artifacts/pet-simulator-failure.png" 2>/dev/null
+  exit 1
+}
+wait_for() {  # wait_for SECONDS COMMAND...: until the command succeeds
+  local limit=$(( $1 * 10 )); shift
+  for _ in $(seq 1 "$limit"); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+visible() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
+gone() { ! visible "$1"; }
+window_of() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+tray_icon() {
+  # The icon is a mapped window of zicalc's class (the probe's instance name) named just "zicalc".
+  local w
+  for w in $(xwininfo -root -tree 2>/dev/null | awk '/ "zicalc": \("(zicalc|desktop_probe)" "zicalc"\)/ {print $1}'); do
+    xwininfo -id "$w" 2>/dev/null | grep -q 'IsViewable' && { echo "$w"; return; }
+  done
+}
+icon_present() { [ -n "$(tray_icon)" ]; }
+icon_gone() { [ -z "$(tray_icon)" ]; }
+
+coproc PROBE { "$probe"; }
+pid=$PROBE_PID
+trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
+click() {  # click OBJECTNAME: a real left click on the centre of that control
+  local at
+  echo "where $1" >&"${PROBE[1]}"
+  read -r -t 5 at <&"${PROBE[0]}" || fail "the probe did not answer for $1"
+  [ "$at" != none ] || fail "no visible control $1"
+  log "click $1 at $at"
+  # shellcheck disable=SC2086
+  xdotool mousemove --sync $at click 1
+}
+# menu KEYS...: opens the icon's menu with a right click and picks an item by keyboard.
+menu() {
+  local icon
+  icon=$(tray_icon)
+  [ -n "$icon" ] || fail "no tray icon to open the menu of"
+  eval "$(xdotool getwindowgeometry --shell "$icon")"
+  xdotool mousemove --sync $((X + 8)) $((Y + 8)) click 3
+  sleep 1
+  xdotool key "$@"
+}
+
+main='zi多功能计算器'
+sim='召唤兽属性预测'
+wait_for 15 visible "$main" || fail "the main window did not appear"
+sleep 0.5
+
+log "加点模拟器 shows the simulator and hides the main window."
+click 'Button0(3)'
+click 'Button13'
+wait_for 5 visible "$sim" || fail "the simulator did not open"
+wait_for 5 gone "$main" || fail "the main window stayed on screen"
+sleep 0.5
+import -window "$(window_of "$sim")" "$artifacts/pet-simulator.png" 2>/dev/null || true
+
+log "Minimising the simulator puts it behind its own icon."
+xdotool windowminimize "$(window_of "$sim")"
+wait_for 5 gone "$sim" || fail "the minimised simulator is still on screen"
+wait_for 5 icon_present || fail "no tray icon after minimising the simulator"
+
+log "召唤兽加点 in the icon's menu brings it back; the main window stays hidden."
+for _ in 1 2 3; do
+  log "menu: 召唤兽加点"; menu Down Down Return
+  wait_for 5 visible "$sim" && break
+  xdotool key Escape
+done
+visible "$sim" || fail "召唤兽加点 did not bring the simulator back"
+wait_for 5 icon_gone || fail "the icon stayed after 召唤兽加点"
+gone "$main" || fail "the main window came back with the simulator"
+
+log "A double-click on the icon restores it too."
+xdotool windowminimize "$(window_of "$sim")"
+wait_for 5 icon_present || fail "no tray icon after the second minimise"
+wait_for 5 gone "$sim" || fail "the simulator did not leave the screen the second time"
+icon=$(tray_icon)
+eval "$(xdotool getwindowgeometry --shell "$icon")"
+log "double-click the icon"
+xdotool mousemove --sync $((X + 8)) $((Y + 8)) click --repeat 2 --delay 60 1
+wait_for 5 visible "$sim" || fail "double-clicking the icon did not restore the simulator"
+wait_for 5 icon_gone || fail "the icon stayed after the double-click"
+
+log "计算器 shows the main window and leaves the simulator hidden."
+xdotool windowminimize "$(window_of "$sim")"
+wait_for 5 icon_present || fail "no tray icon after the third minimise"
+for _ in 1 2 3; do
+  log "menu: 计算器"; menu Down Return
+  wait_for 5 visible "$main" && break
+  xdotool key Escape
+done
+visible "$main" || fail "计算器 did not bring the main window back"
+gone "$sim" || fail "the simulator came back with the main window"
+wait_for 5 icon_gone || fail "the icon stayed after 计算器"
+
+log "Closing the main window ends the program."
+xdotool windowactivate --sync "$(window_of "$main")" key alt+F4
+wait_for 5 bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end"
+echo "desktop pet simulator: all checks passed"
