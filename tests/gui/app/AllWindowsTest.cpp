@@ -172,8 +172,11 @@ QStringList ClippedTexts(QWidget* window)
     // A layout given less than its controls' minimum sizes lays them over each other.
     QList<QWidget*> shown;
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        const bool control = qobject_cast<QLabel*>(w) != nullptr || qobject_cast<QAbstractButton*>(w) != nullptr ||
-                             qobject_cast<QLineEdit*>(w) != nullptr || qobject_cast<QComboBox*>(w) != nullptr;
+        // A picture may lie over another on purpose; text may not.
+        const auto* label = qobject_cast<QLabel*>(w);
+        const bool control = (label != nullptr && !label->text().isEmpty()) ||
+                             qobject_cast<QAbstractButton*>(w) != nullptr || qobject_cast<QLineEdit*>(w) != nullptr ||
+                             qobject_cast<QComboBox*>(w) != nullptr;
         if (control && w->isVisibleTo(window) && w->width() > 1 && w->height() > 1 && !IsPartOfAnother(w, window)) {
             shown << w;
         }
