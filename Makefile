@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 RUN_DIR   ?= $(BUILD_DIR)/run
 JOBS      ?= $(shell nproc)
 
-.PHONY: all deps configure build run test package screenshots bench fuzz format clean
+.PHONY: all deps configure build run test package screenshots bench fuzz fuzz-setting fuzz-bank format clean
 
 all: build
 
@@ -38,16 +38,23 @@ bench: build
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target bench_programs
 	@bash bench/run $(BUILD_DIR)
 
-# The setting.ini reader under libFuzzer (clang), for a bounded time; not part of `make test`.
+# The file readers under libFuzzer (clang), each for a bounded time; not part of `make test`.
+fuzz: fuzz-setting fuzz-bank
+
+# The setting.ini reader, for FUZZ_SECONDS (default 300).
 FUZZ_DIR     ?= build-fuzz
 FUZZ_SECONDS ?= 300
-fuzz:
+fuzz-setting:
 	@bash scripts/install-deps clang
 	@cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS)
 	@mkdir -p $(FUZZ_DIR)/corpus
 	@$(FUZZ_DIR)/setting_file_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		-artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus fuzz/corpus/setting
+
+# The question bank reader, for FUZZ_SECONDS (default 60) or FUZZ_RUNS executions.
+fuzz-bank:
+	@bash scripts/run-fuzz
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

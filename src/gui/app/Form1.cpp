@@ -22,6 +22,12 @@
 #include "gui/calc/GuildPage.h"
 #include "gui/calc/TaskPage.h"
 #include "gui/clock/Form20.h"
+#include "gui/exam/BrowserPage.h"
+#include "gui/exam/ExamPage.h"
+#include "gui/exam/ExamPages.h"
+#include "gui/exam/Form8.h"
+#include "gui/exam/MockExamButtons.h"
+#include "gui/exam/QuestionEditPage.h"
 #include "gui/pets/PetPage.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/Fonts.h"
@@ -95,12 +101,16 @@ Form1::Form1(QWidget* parent)
     pages_[2] = new TaskPage(frame1_);
     pages_[3] = new PetPage(frame1_);
     pages_[4] = new PageFrame(4, frame1_);
-    pages_[5] = new PageFrame(5, frame1_);
+    exam_ = new ExamPages(frame1_, this);
+    pages_[kExamCategory] = exam_->browserPage();
     pages_[6] = new OtherPage(frame1_);
     pages_[7] = new AboutPage(frame1_);
-    for (int i = kMockExamPage; i < kPageCount; ++i) {
-        pages_[static_cast<std::size_t>(i)] = new PageFrame(i, frame1_);
-    }
+    auto* examPage = new ExamPage(exam_->bank(), frame1_);
+    pages_[kMockExamPage] = examPage;
+    connect(new MockExamButtons(*exam_, *examPage, this), &MockExamButtons::miniRequested, this,
+            [this] { windows_->open<Form8>(OpenOrder::HideMainThenShow); });
+    pages_[kAddQuestionPage] = exam_->addPage();
+    pages_[kModifyQuestionPage] = exam_->modifyPage();
     for (PageFrame* p : pages_) {
         stack->addWidget(p, 0, 0);
         p->setVisible(p->index() == 0);
@@ -149,6 +159,7 @@ void Form1::onCategory(int index)
     state.current = currentCategory_;
     state.bankPageShown = bankPageShown();
     state.bankFileExists = index == kExamCategory && QFileInfo(QStringLiteral("test.dat")).isFile();
+    state.bankLoaded = exam_->bank().Loaded();
     const CategoryDecision d = DecideCategorySwitch(index, state);
     if (d.warning) {
         ShowWarning(ToQ(*d.warning));
@@ -163,6 +174,9 @@ void Form1::onCategory(int index)
     pages_[to]->setVisible(true);
     pages_[from]->setVisible(false);
     currentCategory_ = static_cast<std::int16_t>(to);
+    if (d.loadBank) {
+        exam_->LoadBank();
+    }
     if (const char16_t* name = kFirstField[to]) {
         if (auto* field = pages_[to]->findChild<QWidget*>(QString::fromUtf16(name))) {
             field->setFocus(Qt::OtherFocusReason);

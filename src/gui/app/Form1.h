@@ -12,6 +12,7 @@ class QFrame;
 namespace zicalc {
 
 class DcButton;
+class ExamPages;
 class PageFrame;
 class SecondaryWindows;
 class TrayIcon;
@@ -31,6 +32,8 @@ public:
     std::int16_t currentCategory() const { return currentCategory_; }
     PageFrame* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
     TrayIcon* tray() const { return tray_; }
+    // The question bank and its pages (科举).
+    ExamPages* exam() const { return exam_; }
     SecondaryWindows* windows() const { return windows_; }
 
     // What "计算器" in the tray menu does: back to normal size, visible, icon gone.
@@ -55,6 +58,7 @@ private:
     std::array<PageFrame*, kPageCount> pages_{};
     std::int16_t currentCategory_ = 0;
     TrayIcon* tray_;
+    ExamPages* exam_ = nullptr;
     SecondaryWindows* windows_;
     QPointer<QWidget> lastActive_;  // the window that last had the keyboard focus
 };
