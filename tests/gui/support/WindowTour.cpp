@@ -191,12 +191,16 @@ private:
         visitOnce(window, name);
         if (!IsMessageBox(window) && depth <= kExploreDepth && !explored_.contains(name)) {
             explored_.insert(name);
-            for (std::size_t k = 0; w != nullptr && w->isVisible(); ++k) {
-                const auto buttons = Pressable(w);
-                if (k >= buttons.size()) {
-                    break;
+            // Twice over: a button may open its window only in a state a later button brings
+            // (the clock's adjustment once the clock is stopped).
+            for (int pass = 0; pass < 2; ++pass) {
+                for (std::size_t k = 0; w != nullptr && w->isVisible(); ++k) {
+                    const auto buttons = Pressable(w);
+                    if (k >= buttons.size()) {
+                        break;
+                    }
+                    press(buttons[k], depth);
                 }
-                press(buttons[k], depth);
             }
         }
         if (w == nullptr || !w->isVisible()) {
