@@ -10,21 +10,15 @@ mkdir -p "$artifacts"
 work=$(mktemp -d)
 cd "$work" || exit 1
 
-log() { echo "[$(date +%T.%3N)] $*"; }
+# shellcheck source=lib/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 fail() {
   log "FAIL: $*" >&2
   xwininfo -root -tree 2>/dev/null | grep -E 'zicalc|提醒|:[0-9][0-9]:' >&2
   import -window root "$artifacts/clock-window-failure.png" 2>/dev/null
   exit 1
 }
-wait_for() {  # wait_for SECONDS COMMAND...: until the command succeeds
-  local limit=$(( $1 * 10 )); shift
-  for _ in $(seq 1 "$limit"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-visible() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
 gone() { ! visible "$1"; }
-window_of() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 
 coproc PROBE { "$probe"; }
 pid=$PROBE_PID

@@ -9,7 +9,8 @@ mkdir -p "$artifacts"
 work=$(mktemp -d)
 cd "$work" || exit 1
 
-log() { echo "[$(date +%T.%3N)] $*"; }
+# shellcheck source=lib/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 fail() {
   log "FAIL: $*" >&2
   xwininfo -root -tree 2>/dev/null | grep -E 'zicalc|trayer|panel' >&2
@@ -23,11 +24,6 @@ tray_icon() {
   for w in $(xwininfo -root -tree 2>/dev/null | awk '/ "zicalc": \("zicalc" "zicalc"\)/ {print $1}'); do
     xwininfo -id "$w" 2>/dev/null | grep -q 'IsViewable' && { echo "$w"; return; }
   done
-}
-wait_for() {  # wait_for SECONDS COMMAND...: until the command succeeds
-  local limit=$(( $1 * 10 )); shift
-  for _ in $(seq 1 "$limit"); do "$@" && return 0; sleep 0.1; done
-  return 1
 }
 one_main_window() { [ "$(main_windows | wc -l)" -eq 1 ]; }
 no_main_window() { [ -z "$(main_windows)" ]; }

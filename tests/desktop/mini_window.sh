@@ -12,21 +12,15 @@ cd "$work" || exit 1
 printf '1,古代常识,长安城有几个门？,四个,三个,五个,六个\r\n2,历史知识,长安是哪朝的都城？,唐,宋,元,明\r\n' |
   iconv -f UTF-8 -t GBK >test.dat
 
-log() { echo "[$(date +%T.%3N)] $*"; }
+# shellcheck source=lib/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 fail() {
   log "FAIL: $*" >&2
   xwininfo -root -tree 2>/dev/null | grep -E 'zicalc|迷你' >&2
   import -window root "$artifacts/mini-window-failure.png" 2>/dev/null
   exit 1
 }
-wait_for() {  # wait_for SECONDS COMMAND...: until the command succeeds
-  local limit=$(( $1 * 10 )); shift
-  for _ in $(seq 1 "$limit"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-visible() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
 gone() { ! visible "$1"; }
-window_of() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 
 coproc PROBE { "$probe"; }
 pid=$PROBE_PID

@@ -11,21 +11,15 @@ mkdir -p "$artifacts"
 work=$(mktemp -d)
 cd "$work" || exit 1
 
-log() { echo "[$(date +%T.%3N)] $*"; }
+# shellcheck source=lib/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 fail() {
   log "FAIL: $*" >&2
   xwininfo -root -tree 2>/dev/null | grep -E 'zicalc|警告|门派' >&2
   import -window root "$artifacts/modal-windows-failure.png" 2>/dev/null
   exit 1
 }
-wait_for() {  # wait_for SECONDS COMMAND...: until the command succeeds
-  local limit=$(( $1 * 10 )); shift
-  for _ in $(seq 1 "$limit"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-visible() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
 gone() { ! visible "$1"; }
-window_of() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$(window_of "$1")" ]; }
 
 coproc PROBE { "$probe"; }

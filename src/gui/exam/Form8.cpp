@@ -154,6 +154,15 @@ void Form8::showEvent(QShowEvent* event)
     // A small window of a fixed size: nothing in it grows, and the corners depend on its size.
     setFixedSize(sizeHint());
     moveTo(MiniCornerPlace::BottomRight);
+    // Some window managers report the frame only after the window is mapped, without a move of
+    // its own; place the starting corner again once the frame has surely arrived.
+    for (const int ms : {150, 600}) {
+        QTimer::singleShot(ms, this, [this] {
+            if (startCorner_) {
+                moveTo(MiniCornerPlace::BottomRight);
+            }
+        });
+    }
     focusSearch();
     if (loadWarning_) {
         // After the window is up, so the player sees what has nothing to find.
