@@ -298,6 +298,19 @@ private slots:
     {
         QVERIFY2(offScreen_.isEmpty(), qPrintable(QLatin1Char('\n') + offScreen_.join(QLatin1Char('\n'))));
     }
+
+    // The main window comes up with only its first page built; the others must fit the room it
+    // keeps for them, or the window would grow under the user's eyes when they arrive.
+    void mainWindowKeepsItsSizeWhenThePagesArrive()
+    {
+        zicalc::Form1 form;
+        form.layout()->activate();
+        const QSize first = form.size();
+        QVERIFY(!form.pagesBuilt());
+        form.ensurePagesBuilt();
+        form.layout()->activate();
+        QCOMPARE(form.size(), first);
+    }
 };
 
 ZICALC_GUI_TEST_MAIN(AllWindowsTest)

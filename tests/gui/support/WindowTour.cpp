@@ -66,7 +66,7 @@ QSet<QWidget*> VisibleTopLevels()
     return out;
 }
 
-int VisiblePage(const zicalc::Form1& form)
+int VisiblePage(zicalc::Form1& form)
 {
     for (int i = 0; i < zicalc::kPageCount; ++i) {
         if (form.page(i)->isVisible()) {
