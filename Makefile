@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 RUN_DIR   ?= $(BUILD_DIR)/run
 JOBS      ?= $(shell nproc)
 
-.PHONY: all deps configure build run test fuzz fuzz-setting fuzz-bank format clean
+.PHONY: all deps configure build run test package screenshots bench fuzz fuzz-setting fuzz-bank format clean
 
 all: build
 
@@ -21,6 +21,22 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, in $(BUILD_DIR)/package/.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB -B package
+
+# One PNG per window and page at scale 1 and 2, in $(BUILD_DIR)/screenshots/.
+screenshots: build
+	@for scale in 1 2; do \
+	  QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 QT_SCALE_FACTOR=$$scale \
+	    $(BUILD_DIR)/tests/zicalc_screenshots $(BUILD_DIR)/screenshots/scale$$scale || exit 1; \
+	done
+
+# Start-up time, memory and idle wake-ups against a minimal Qt program (bench/README.md).
+bench: build
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target bench_programs
+	@bash bench/run $(BUILD_DIR)
 
 # The file readers under libFuzzer (clang), each for a bounded time; not part of `make test`.
 fuzz: fuzz-setting fuzz-bank

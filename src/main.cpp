@@ -1,17 +1,17 @@
 #include <QApplication>
-#include <QStyleFactory>
 
-#include "gui/widgets/Fonts.h"
 #include "gui/app/Form1.h"
 #include "gui/app/SingleInstance.h"
+#include "gui/widgets/AppLook.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zicalc"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // Every window, the modal boxes included, in the CJK families a Debian desktop has.
-    QApplication::setFont(zicalc::DefaultFont());
+    QApplication::setApplicationVersion(QStringLiteral(ZICALC_VERSION));
+    // The menu entry's id: the desktop shows the window as that entry, with its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZICALC_APP_ID));
+    zicalc::ApplyApplicationLook(app);
 
     // A second start brings the running one to the front and ends, showing nothing.
     zicalc::SingleInstance instance(zicalc::SingleInstance::defaultDirectory());

@@ -7,6 +7,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QSpacerItem>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -30,6 +32,7 @@
 #include "gui/exam/MockExamButtons.h"
 #include "gui/exam/QuestionEditPage.h"
 #include "gui/pets/PetPage.h"
+#include "gui/widgets/AccessibleNames.h"
 #include "gui/widgets/DcButton.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/ModalGuard.h"
@@ -53,6 +56,11 @@ constexpr std::array<const char16_t*, kCategoryCount> kCaptions{u"角色", u"帮
 // The field that takes the focus after switching to a page (none on 孩子 and 关于).
 constexpr std::array<const char16_t*, kCategoryCount> kFirstField{u"Text1(0)", u"Text5(0)", u"Text7(0)", u"Text13(0)",
                                                                   nullptr,     u"Text17",   u"Text24",   nullptr};
+
+// The page area kept for the largest page: fixed pixels plus font units (see reservePageArea).
+constexpr QSize kReservedFixed(160, 222);
+constexpr int kReservedHalfEms = 77;
+constexpr int kReservedLines = 17;
 
 }  // namespace
 
@@ -96,8 +104,57 @@ Form1::Form1(QWidget* parent)
     row->addStretch(1);
     layout->addLayout(row);
 
-    auto* stack = new QGridLayout();
+    // Only the first page is built before the window appears; the others follow as soon as it has
+    // been painted (or at once, when something asks for them first). The page area is reserved at
+    // its final size, so the window does not grow when they arrive.
+    stack_ = new QGridLayout();
     pages_[0] = new CharacterPage(frame1_);
+    stack_->addWidget(pages_[0], 0, 0);
+    stack_->addItem(new QSpacerItem(0, 0), 0, 0);
+    reservePageArea();
+    layout->addLayout(stack_, 1);
+    currentCategory_ = 0;
+    frame1_->installEventFilter(this);
+
+    buildTrayMenu();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && now->window()->windowType() != Qt::Popup) {
+            lastActive_ = now->window();
+        }
+    });
+}
+
+void Form1::reservePageArea()
+{
+    // The widest page (召唤兽) and the tallest (任务) in the font's own units plus the pixels that
+    // do not grow with the font (frame edges, margins, fixed widths); measured at 9 and 12 points
+    // and rounded up.
+    const QFontMetrics fm(font());
+    const int em = fm.horizontalAdvance(QChar(0x6c49));  // 汉
+    const QSize area(kReservedFixed.width() + (kReservedHalfEms * em + 1) / 2,
+                     kReservedFixed.height() + kReservedLines * fm.lineSpacing());
+    static_cast<QSpacerItem*>(stack_->itemAt(1))->changeSize(area.width(), area.height());
+    stack_->invalidate();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    // Once the window has been painted for the first time, the remaining pages are built in the
+    // next round of the event loop.
+    if (watched == frame1_ && event->type() == QEvent::Paint && !pagesBuilt_) {
+        frame1_->removeEventFilter(this);
+        QTimer::singleShot(0, this, &Form1::ensurePagesBuilt);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::ensurePagesBuilt()
+{
+    if (pagesBuilt_) {
+        return;
+    }
+    pagesBuilt_ = true;
+    frame1_->removeEventFilter(this);
     pages_[1] = new GuildPage(frame1_);
     pages_[2] = new TaskPage(frame1_);
     pages_[3] = new PetPage(frame1_);
@@ -113,27 +170,34 @@ Form1::Form1(QWidget* parent)
     new BankTools(*exam_, nullptr, this);  // 题库备份 and the pinyin search
     pages_[kAddQuestionPage] = exam_->addPage();
     pages_[kModifyQuestionPage] = exam_->modifyPage();
-    for (PageFrame* p : pages_) {
-        stack->addWidget(p, 0, 0);
-        p->setVisible(p->index() == 0);
+    for (std::size_t i = 1; i < pages_.size(); ++i) {
+        pages_[i]->setVisible(false);
+        stack_->addWidget(pages_[i], 0, 0);
     }
-    layout->addLayout(stack, 1);
-    currentCategory_ = 0;
 
     // 跑商辅助: the trade-run clock in place of the main window, on the desktop's own time.
     connect(pages_[6]->findChild<DcButton*>(QStringLiteral("dcButton5")), &DcButton::clicked, this, [this] {
         static const SystemClock clock{};
         windows_->open<Form20>(OpenOrder::HideMainThenShow, clock);
     });
-
-    buildTrayMenu();
     new CommerceWindows(this, windows_);  // Button14 and dcButton2: the HP table and the shop
     WirePetSimulator(*this);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now != nullptr && now->window()->windowType() != Qt::Popup) {
-            lastActive_ = now->window();
-        }
-    });
+    // The new pages' fields get their labels' names, as every window's do when it is shown.
+    NameControlsFromLabels(this);
+}
+
+PageFrame* Form1::page(int index)
+{
+    if (index != 0) {
+        ensurePagesBuilt();
+    }
+    return pages_.at(static_cast<std::size_t>(index));
+}
+
+ExamPages* Form1::exam()
+{
+    ensurePagesBuilt();
+    return exam_;
 }
 
 void Form1::buildTrayMenu()
@@ -151,12 +215,14 @@ Form1::~Form1() = default;
 
 bool Form1::bankPageShown() const
 {
-    return !pages_[kMockExamPage]->isHidden() || !pages_[kAddQuestionPage]->isHidden() ||
-           !pages_[kModifyQuestionPage]->isHidden();
+    return pagesBuilt_ &&
+           ( !pages_[kMockExamPage]->isHidden() || !pages_[kAddQuestionPage]->isHidden() ||
+           !pages_[kModifyQuestionPage]->isHidden());
 }
 
 void Form1::onCategory(int index)
 {
+    ensurePagesBuilt();
     CategoryState state;
     state.current = currentCategory_;
     state.bankPageShown = bankPageShown();

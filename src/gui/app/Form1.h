@@ -8,6 +8,7 @@
 #include "core/app/Navigation.h"
 
 class QFrame;
+class QGridLayout;
 
 namespace zicalc {
 
@@ -30,10 +31,15 @@ public:
     ~Form1() override;
 
     std::int16_t currentCategory() const { return currentCategory_; }
-    PageFrame* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+    // A page; asking for any but the first builds the pages not built yet.
+    PageFrame* page(int index);
     TrayIcon* tray() const { return tray_; }
     // The question bank and its pages (科举).
-    ExamPages* exam() const { return exam_; }
+    ExamPages* exam();
+    // The pages after the first are built once the window has first been painted; this builds
+    // them now if that has not happened yet.
+    void ensurePagesBuilt();
+    bool pagesBuilt() const { return pagesBuilt_; }
     SecondaryWindows* windows() const { return windows_; }
 
     // What "计算器" in the tray menu does: back to normal size, visible, icon gone.
@@ -47,13 +53,17 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildTrayMenu();
+    void reservePageArea();
     void onCategory(int index);
     bool bankPageShown() const;
 
     QFrame* frame1_;
+    QGridLayout* stack_ = nullptr;
+    bool pagesBuilt_ = false;
     std::array<DcButton*, 8> buttons_{};
     std::array<PageFrame*, kPageCount> pages_{};
     std::int16_t currentCategory_ = 0;

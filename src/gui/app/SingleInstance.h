@@ -5,8 +5,8 @@
 #include <QString>
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
+class QSocketNotifier;
 
 namespace zicalc {
 
@@ -40,7 +40,8 @@ private:
     QString lockPath_;
     QString socketPath_;
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer* server_ = nullptr;
+    int listenFd_ = -1;  // a plain Unix socket: the program needs no network library for this
+    QSocketNotifier* incoming_ = nullptr;
 };
 
 }  // namespace zicalc

@@ -62,7 +62,7 @@ Form20::Form20(const Clock& clock, QWidget* parent)
     for (int i = 0; i < 12; ++i) {
         auto* button = new DcButton(Indexed("dcButton1", i), ToQ(kShichenNames[static_cast<std::size_t>(i)]), i, dial_);
         button->setFixedSize(24, 22);
-        button->setStyleSheet(button->styleSheet() + QStringLiteral("QPushButton { padding: 0px; }"));
+        button->setHorizontalPadding(0);
         const QPoint centre = ClockDial::ButtonCentre(i);
         button->move(centre - QPoint(12, 11));
         connect(button, &DcButton::clickedIndex, this, [this](int index) {
@@ -79,7 +79,7 @@ Form20::Form20(const Clock& clock, QWidget* parent)
     corner_[1]->setToolTip(QStringLiteral("说明帮助"));
     for (DcButton* button : corner_) {
         button->setFixedSize(14, 14);
-        button->setStyleSheet(button->styleSheet() + QStringLiteral("QPushButton { padding: 0px; }"));
+        button->setHorizontalPadding(0);
     }
     corner_[1]->move(2, 2);
     corner_[0]->move(dial_->width() - 16, 2);

@@ -19,6 +19,7 @@ Form22::Form22(QWidget* parent) : QDialog(parent)
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("Text1"));
     text_->setReadOnly(true);
+    text_->setAccessibleName(QStringLiteral("跑商时钟帮助"));
     text_->setPlainText(ToQ(ClockHelpText("\n")));
     SetTextColour(text_, colours::kBlue);
     text_->viewport()->installEventFilter(this);

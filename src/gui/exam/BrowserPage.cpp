@@ -68,6 +68,7 @@ BrowserPage::BrowserPage(QuestionBrowser& browser, QWidget* parent)
     left->addLayout(searchRow);
     list2_ = new QListView(this);
     list2_->setObjectName(QStringLiteral("List2"));
+    list2_->setAccessibleName(QStringLiteral("题目列表"));
     list2_->setModel(model_);
     list2_->setUniformItemSizes(true);  // a long list needs no measuring of every line
     list2_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -110,6 +111,7 @@ BrowserPage::BrowserPage(QuestionBrowser& browser, QWidget* parent)
     auto* answerRow = new QHBoxLayout();
     auto* caption = new QLineEdit(QStringLiteral("答案:"), frame11);
     caption->setObjectName(QStringLiteral("Text19(2)"));
+    caption->setAccessibleName(QStringLiteral("答案标题"));
     caption->setReadOnly(true);
     caption->setFocusPolicy(Qt::NoFocus);
     caption->setFrame(false);
@@ -121,6 +123,7 @@ BrowserPage::BrowserPage(QuestionBrowser& browser, QWidget* parent)
     answerRow->addWidget(caption);
     answer_ = new QLineEdit(frame11);
     answer_->setObjectName(QStringLiteral("Text19(1)"));
+    answer_->setAccessibleName(QStringLiteral("答案"));
     answer_->setReadOnly(true);
     answer_->setFocusPolicy(Qt::NoFocus);
     SetTextColour(answer_, colours::kRed);

@@ -90,6 +90,7 @@ void ExamPage::build()
     auto* left = new QVBoxLayout();
     text20_ = new QPlainTextEdit(this);
     text20_->setObjectName(QStringLiteral("Text20"));
+    text20_->setAccessibleName(QStringLiteral("考题"));
     text20_->setReadOnly(true);
     text20_->setFocusPolicy(Qt::ClickFocus);
     SetTextColour(text20_, colours::kBlue);

@@ -56,6 +56,7 @@ Form8::Form8(const std::filesystem::path& bankFile, QWidget* parent) : QWidget(p
     top->setSpacing(3);
     text1_ = new QLineEdit(frame1);
     text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("查询关键字"));
     text1_->installEventFilter(this);
     top->addWidget(text1_, 1);
     auto* check1 = MakePinyinCheckBox(QStringLiteral("Check1"), frame1);

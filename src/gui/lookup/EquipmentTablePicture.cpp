@@ -75,7 +75,8 @@ int EquipmentTablePicture::cellWidth() const
 
 int EquipmentTablePicture::rowHeight() const
 {
-    return QFontMetrics(font()).height() + 6;
+    // Tight rows: seventeen of them must leave the window room on a 1024-pixel-high screen at scale 2.
+    return QFontMetrics(font()).height() + 2;
 }
 
 QSize EquipmentTablePicture::sizeHint() const

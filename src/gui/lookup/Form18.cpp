@@ -30,6 +30,7 @@ Form18::Form18(QWidget* parent) : QWidget(parent)
 
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setAccessibleName(QStringLiteral("剧情任务"));
     for (const StorylineItem& item : StorylineItems) {
         list1_->addItem(ToQ(item.text));
     }
@@ -58,6 +59,7 @@ Form18::Form18(QWidget* parent) : QWidget(parent)
         auto* text = new QPlainTextEdit(this);
         text->setObjectName(ToQ(StorylineTextName(t)));
         text->setReadOnly(true);
+        text->setAccessibleName(QStringLiteral("剧情说明"));
         text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         text->setPlainText(ToQ(StorylineText(t)));
         text->setMinimumSize(fm.horizontalAdvance(QLatin1Char('M')) * 40, fm.height() * 22);

@@ -68,6 +68,7 @@ Form5::Form5(QWidget* parent) : QDialog(parent)
         auto* line = MakeResultField(QStringLiteral("Text2(%1)").arg(i), this);
         line->setFont(LineFont());
         line->setFrame(false);
+        line->setAccessibleName(QStringLiteral("场景血量第%1行").arg(i + 1));
         lines_[i] = line;
         layout->addWidget(line);
     }

@@ -47,6 +47,7 @@ Form6::Form6(QWidget* parent) : QWidget(parent)
     auto* inner = new QVBoxLayout(frame);
     auto* table = new QTableWidget(kOfficialPostRows, 6, frame);
     table->setObjectName(QStringLiteral("Picture1"));
+    table->setAccessibleName(QStringLiteral("官职贡献表"));
     table->setHorizontalHeaderLabels({QStringLiteral("序号"), QStringLiteral("官职名称"), QStringLiteral("所需贡献"),
                                       QStringLiteral("序号"), QStringLiteral("官职名称"), QStringLiteral("所需贡献")});
     table->verticalHeader()->hide();

@@ -63,9 +63,12 @@ RecipePanel::RecipePanel(QWidget* parent) : QFrame(parent)
     SetBackgroundColour(this, kPanel);
     for (int i = 0; i < 4; ++i) {
         materials_[static_cast<std::size_t>(i)] = PanelField(QStringLiteral("Text2(%1)").arg(i), this);
+        materials_[static_cast<std::size_t>(i)]->setAccessibleName(QStringLiteral("材料%1").arg(i + 1));
     }
     for (int i = 0; i < 5; ++i) {
         prices_[static_cast<std::size_t>(i)] = PanelField(QStringLiteral("Text3(%1)").arg(i), this);
+        prices_[static_cast<std::size_t>(i)]->setAccessibleName(i < 4 ? QStringLiteral("材料%1价格").arg(i + 1)
+                                                                      : QStringLiteral("总价"));
     }
     const QFont treeFont = TreeFont(font());
     for (std::size_t i = 0; i < kTree.size(); ++i) {
@@ -74,10 +77,13 @@ RecipePanel::RecipePanel(QWidget* parent) : QFrame(parent)
         line->setFont(treeFont);
         line->setText(QString::fromUtf16(kTree[i]));
         line->setTextMargins(0, 0, 0, 0);
+        line->setAccessibleName(QStringLiteral("配方结构%1").arg(i + 1));
         tree_[i] = line;
     }
     level_ = PanelField(QStringLiteral("Text6"), this);
+    level_->setAccessibleName(QStringLiteral("家具等级"));
     name_ = PanelField(QStringLiteral("Text4"), this);
+    name_->setAccessibleName(QStringLiteral("家具名称"));
     for (QLineEdit* f : {prices_[0], prices_[1], prices_[2], prices_[3], prices_[4]}) {
         SetTextColour(f, colours::kRed);
     }

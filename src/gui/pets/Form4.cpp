@@ -29,6 +29,12 @@
 namespace zicalc {
 
 namespace {
+// What each share field is for, read out by screen readers (the fields have no caption).
+const QString kShareNames[5] = {QStringLiteral("体质比例"), QStringLiteral("法力比例"), QStringLiteral("力量比例"),
+                                QStringLiteral("耐力比例"), QStringLiteral("敏捷比例")};
+}  // namespace
+
+namespace {
 
 constexpr std::array<const char16_t*, kPetStatCount> kStatCaptions{u"气血", u"魔法", u"攻击",
                                                                    u"防御", u"速度", u"灵力"};
@@ -152,6 +158,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent)
     const auto shareField = [this, frame1](std::size_t i, const QString& text) {
         auto* f = new ClickableField(QStringLiteral("Text6(%1)").arg(i), text, frame1);
         f->setBackgroundColour(kSimulatorLockedBackground);
+        f->setAccessibleName(i < 5 ? kShareNames[i] : QStringLiteral("未分配比例"));
         FitDigits(f, 4);
         connect(f, &ClickableField::clicked, this, [this, i] { apply(sim_.TakeAllShare(i)); });
         return f;
@@ -187,6 +194,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent)
     commands->addWidget(command4_[1], 1, 1);
     text7_ = MakeShownField(QStringLiteral("Text7"), QString(), 8, frame1);
     text7_->setAlignment(Qt::AlignCenter);
+    text7_->setAccessibleName(QStringLiteral("宝宝判别"));
     SetTextColour(text7_, colours::kRed);
     green(text7_);
     text7_->setMinimumWidth(text7_->fontMetrics().horizontalAdvance(QStringLiteral("可能宝宝可能宝宝")));
@@ -290,6 +298,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent)
     potential->addWidget(MakeNamedLabel(QStringLiteral("Label2"), QStringLiteral("/"), frame1));
     text1Available_ = new NumericField(QStringLiteral("Text1(0)"), 4, QString(), frame1);
     FitDigits(text1Available_, 5);
+    text1Available_->setAccessibleName(QStringLiteral("可用潜能"));
     text1Available_->installEventFilter(this);
     potential->addWidget(text1Available_);
     potential->addStretch(1);

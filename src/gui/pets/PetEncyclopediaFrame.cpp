@@ -26,7 +26,13 @@ QLineEdit* MakeRecordField(std::size_t i, QWidget* parent)
     for (const auto& pet : PetCatalogue) {
         widest = std::max(widest, line->fontMetrics().horizontalAdvance(ToQ(pet.texts()[i])));
     }
-    line->setMinimumWidth(widest + 14);
+    // The short values keep to their widest text, so the page stays narrow enough for a
+    // 1280-pixel screen at twice the scale; the long lines take the width of their row.
+    if (i < 9) {
+        line->setFixedWidth(widest + 14);
+    } else {
+        line->setMinimumWidth(widest + 14);
+    }
     return line;
 }
 

@@ -19,6 +19,12 @@ public:
     int index() const { return index_; }
     void setBackgroundColour(Rgb colour);
     Rgb backgroundColour() const { return background_; }
+    // Room between the caption and the left and right edges (6 px unless set); the clock's small
+    // dial buttons take none.
+    void setHorizontalPadding(int pixels);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void clickedIndex(int index);
@@ -29,11 +35,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    void applyLook();
-
     int index_;
+    int horizontalPadding_ = 6;
     Rgb background_{236, 233, 216};
 };
 

@@ -4,6 +4,17 @@
 
 namespace zicalc {
 
+namespace {
+
+double defaultPointSize = 9;
+
+}  // namespace
+
+void SetDefaultPointSize(double pointSize)
+{
+    defaultPointSize = pointSize;
+}
+
 QFont SongtiFont(double pointSize)
 {
     QFont f;
@@ -18,7 +29,7 @@ QFont DefaultFont()
     QFont f;
     f.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
                    QStringLiteral("Microsoft YaHei"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC")});
-    f.setPointSizeF(9);
+    f.setPointSizeF(defaultPointSize);
     return f;
 }
 

@@ -11,6 +11,10 @@ namespace guitest {
 std::unique_ptr<zicalc::Form1> ShowMainWindow(int category)
 {
     auto form = Show<zicalc::Form1>();
+    // As for a user: the other pages arrive once the window has been painted.
+    if (!QTest::qWaitFor([&form] { return form->pagesBuilt(); })) {
+        qFatal("the main window's pages were not built after it was painted");
+    }
     if (category != 0) {
         Click(form.get(), QStringLiteral("Button0(%1)").arg(category));
     }
