@@ -4,34 +4,12 @@
 # windows (_NET_WM_STATE_ABOVE), a 时辰 button starts it, the price panel opens, and closing it
 # brings the main window back. Driven through the probe with real mouse and keyboard events.
 set -uo pipefail
-artifacts=$2
-probe=$3
-mkdir -p "$artifacts"
-work=$(mktemp -d)
-cd "$work" || exit 1
-
-# shellcheck source=lib/common.sh
+failure_windows='zicalc|提醒|:[0-9][0-9]:'
+failure_shot='clock-window-failure.png'
+# shellcheck source=SCRIPTDIR/lib/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
-fail() {
-  log "FAIL: $*" >&2
-  xwininfo -root -tree 2>/dev/null | grep -E 'zicalc|提醒|:[0-9][0-9]:' >&2
-  import -window root "$artifacts/clock-window-failure.png" 2>/dev/null
-  exit 1
-}
-gone() { ! visible "$1"; }
-
-coproc PROBE { "$probe"; }
-pid=$PROBE_PID
-trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
-click() {  # click OBJECTNAME: a real left click on the centre of that control
-  local at
-  echo "where $1" >&"${PROBE[1]}"
-  read -r -t 5 at <&"${PROBE[0]}" || fail "the probe did not answer for $1"
-  [ "$at" != none ] || fail "no visible control $1"
-  log "click $1 at $at"
-  # shellcheck disable=SC2086
-  xdotool mousemove --sync $at click 1
-}
+begin_test "$@"
+start_probe
 
 main='zi多功能计算器'
 clock='^[0-9][0-9]:[0-9][0-9]:[0-9][0-9]$'  # the clock's caption is the time of day
@@ -67,5 +45,5 @@ wait_for 5 gone "$clock" || fail "the clock did not close"
 wait_for 5 visible "$main" || fail "the main window did not come back"
 
 xdotool windowactivate --sync "$(window_of "$main")" key alt+F4
-wait_for 5 bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end"
+wait_for 5 ended || fail "the program did not end"
 echo "desktop clock window: all checks passed"

@@ -3,36 +3,16 @@
 # second start ends at once and brings it back, minimising sends it to the notification area, a
 # double-click on the icon restores it, and the icon's "关闭" ends the program.
 set -uo pipefail
-zicalc=$1
-artifacts=$2
-mkdir -p "$artifacts"
-work=$(mktemp -d)
-cd "$work" || exit 1
-
-# shellcheck source=lib/common.sh
+failure_windows='zicalc|trayer|panel'
+# shellcheck source=SCRIPTDIR/lib/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
-fail() {
-  log "FAIL: $*" >&2
-  xwininfo -root -tree 2>/dev/null | grep -E 'zicalc|trayer|panel' >&2
-  exit 1
-}
+begin_test "$@"
 main_windows() { xdotool search --onlyvisible --name 'zi多功能计算器' 2>/dev/null; }
-tray_icon() {
-  # The icon is a mapped window of zicalc's class whose name is just "zicalc" (the main window
-  # bears its caption).
-  local w
-  for w in $(xwininfo -root -tree 2>/dev/null | awk '/ "zicalc": \("zicalc" "zicalc"\)/ {print $1}'); do
-    xwininfo -id "$w" 2>/dev/null | grep -q 'IsViewable' && { echo "$w"; return; }
-  done
-}
 one_main_window() { [ "$(main_windows | wc -l)" -eq 1 ]; }
 no_main_window() { [ -z "$(main_windows)" ]; }
-icon_present() { [ -n "$(tray_icon)" ]; }
-icon_gone() { [ -z "$(tray_icon)" ]; }
 
 "$zicalc" &
 pid=$!
-trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
 
 wait_for 15 one_main_window || fail "the main window did not appear"
 wid=$(main_windows)

@@ -4,41 +4,15 @@
 # above the others (_NET_WM_STATE_ABOVE), in the bottom-right corner, and its corner button takes
 # it bottom left, top right and back; closing it brings the main window back.
 set -uo pipefail
-artifacts=$2
-probe=$3
-mkdir -p "$artifacts"
-work=$(mktemp -d)
-cd "$work" || exit 1
+failure_windows='zicalc|迷你'
+failure_shot='mini-window-failure.png'
+# shellcheck source=SCRIPTDIR/lib/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+begin_test "$@"
 printf '1,古代常识,长安城有几个门？,四个,三个,五个,六个\r\n2,历史知识,长安是哪朝的都城？,唐,宋,元,明\r\n' |
   iconv -f UTF-8 -t GBK >test.dat
+start_probe
 
-# shellcheck source=lib/common.sh
-source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
-fail() {
-  log "FAIL: $*" >&2
-  xwininfo -root -tree 2>/dev/null | grep -E 'zicalc|迷你' >&2
-  import -window root "$artifacts/mini-window-failure.png" 2>/dev/null
-  exit 1
-}
-gone() { ! visible "$1"; }
-
-coproc PROBE { "$probe"; }
-pid=$PROBE_PID
-trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
-where() {  # where OBJECTNAME: the screen centre of that control, or "none"
-  local at
-  echo "where $1" >&"${PROBE[1]}"
-  read -r -t 5 at <&"${PROBE[0]}" || fail "the probe did not answer for $1"
-  echo "$at"
-}
-click() {  # click OBJECTNAME: a real left click on the centre of that control
-  local at
-  at=$(where "$1")
-  [ "$at" != none ] || fail "no visible control $1"
-  log "click $1 at $at"
-  # shellcheck disable=SC2086
-  xdotool mousemove --sync $at click 1
-}
 shown() { [ "$(where "$1")" != none ]; }
 hidden() { [ "$(where "$1")" = none ]; }
 
@@ -108,5 +82,5 @@ wait_for 5 gone "$mini" || fail "the mini window did not close"
 wait_for 5 visible "$main" || fail "the main window did not come back"
 
 xdotool windowactivate --sync "$(window_of "$main")" key alt+F4
-wait_for 5 bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end"
+wait_for 5 ended || fail "the program did not end"
 echo "desktop mini window: all checks passed"

@@ -5,35 +5,14 @@
 # window is gone. Driven through the probe (the real main window, which also says where a
 # control is) with real mouse and keyboard events.
 set -uo pipefail
-artifacts=$2
-probe=$3
-mkdir -p "$artifacts"
-work=$(mktemp -d)
-cd "$work" || exit 1
-
-# shellcheck source=lib/common.sh
+failure_windows='zicalc|警告|门派'
+failure_shot='modal-windows-failure.png'
+# shellcheck source=SCRIPTDIR/lib/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
-fail() {
-  log "FAIL: $*" >&2
-  xwininfo -root -tree 2>/dev/null | grep -E 'zicalc|警告|门派' >&2
-  import -window root "$artifacts/modal-windows-failure.png" 2>/dev/null
-  exit 1
-}
-gone() { ! visible "$1"; }
-active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$(window_of "$1")" ]; }
+begin_test "$@"
+start_probe
 
-coproc PROBE { "$probe"; }
-pid=$PROBE_PID
-trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
-click() {  # click OBJECTNAME: a real left click on the centre of that control
-  local at
-  echo "where $1" >&"${PROBE[1]}"
-  read -r -t 5 at <&"${PROBE[0]}" || fail "the probe did not answer for $1"
-  [ "$at" != none ] || fail "no visible control $1"
-  # shellcheck disable=SC2086
-  log "click $1 at $at"
-  xdotool mousemove --sync $at click 1
-}
+active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$(window_of "$1")" ]; }
 
 main='zi多功能计算器'
 wait_for 15 visible "$main" || fail "the main window did not appear"
@@ -73,5 +52,5 @@ wait_for 5 gone '警告框！' || fail "the second warning box did not close"
 
 log "Closing the main window ends the program."
 xdotool windowactivate --sync "$(window_of "$main")" key alt+F4
-wait_for 5 bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end"
+wait_for 5 ended || fail "the program did not end"
 echo "desktop modal windows: all checks passed"

@@ -3,43 +3,13 @@
 # minimising it sends it behind its own tray icon, whose menu brings it back (召唤兽加点) or shows
 # the calculator instead (计算器), and a double-click on the icon restores it.
 set -uo pipefail
-artifacts=$2
-probe=$3
-mkdir -p "$artifacts"
-work=$(mktemp -d)
-cd "$work" || exit 1
-
-# shellcheck source=lib/common.sh
+failure_windows='zicalc|召唤兽'
+failure_shot='pet-simulator-failure.png'
+# shellcheck source=SCRIPTDIR/lib/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
-fail() {
-  log "FAIL: $*" >&2
-  xwininfo -root -tree 2>/dev/null | grep -E 'zicalc|召唤兽' >&2
-  import -window root "$artifacts/pet-simulator-failure.png" 2>/dev/null
-  exit 1
-}
-gone() { ! visible "$1"; }
-tray_icon() {
-  # The icon is a mapped window of zicalc's class (the probe's instance name) named just "zicalc".
-  local w
-  for w in $(xwininfo -root -tree 2>/dev/null | awk '/ "zicalc": \("(zicalc|desktop_probe)" "zicalc"\)/ {print $1}'); do
-    xwininfo -id "$w" 2>/dev/null | grep -q 'IsViewable' && { echo "$w"; return; }
-  done
-}
-icon_present() { [ -n "$(tray_icon)" ]; }
-icon_gone() { [ -z "$(tray_icon)" ]; }
+begin_test "$@"
+start_probe
 
-coproc PROBE { "$probe"; }
-pid=$PROBE_PID
-trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
-click() {  # click OBJECTNAME: a real left click on the centre of that control
-  local at
-  echo "where $1" >&"${PROBE[1]}"
-  read -r -t 5 at <&"${PROBE[0]}" || fail "the probe did not answer for $1"
-  [ "$at" != none ] || fail "no visible control $1"
-  log "click $1 at $at"
-  # shellcheck disable=SC2086
-  xdotool mousemove --sync $at click 1
-}
 # menu KEYS...: opens the icon's menu with a right click and picks an item by keyboard.
 menu() {
   local icon
@@ -104,5 +74,5 @@ wait_for 5 icon_gone || fail "the icon stayed after 计算器"
 
 log "Closing the main window ends the program."
 xdotool windowactivate --sync "$(window_of "$main")" key alt+F4
-wait_for 5 bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end"
+wait_for 5 ended || fail "the program did not end"
 echo "desktop pet simulator: all checks passed"

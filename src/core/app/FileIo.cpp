@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/app/Fd.h"
+
 namespace zicalc {
 
 namespace {
@@ -17,31 +19,6 @@ std::string Describe(const char* operation, const std::filesystem::path& path, i
 {
     return std::string(operation) + " " + path.string() + ": " + std::generic_category().message(err);
 }
-
-// Closes the descriptor on every path out; Close() reports the error where it matters.
-class Fd final {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd()
-    {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    int Close()
-    {
-        const int rc = ::close(fd_);
-        fd_ = -1;
-        return rc;
-    }
-
-private:
-    int fd_;
-};
 
 // Writes every byte, retrying interrupted and short writes; returns 0 or the errno of the failure.
 int WriteAll(int fd, std::string_view bytes)

@@ -2,9 +2,17 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace zicalc {
+
+std::string TwoDigits(int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", value);
+    return text;
+}
 
 std::int64_t FloorInt(double x)
 {

@@ -26,6 +26,9 @@ std::string FormatFixed(double value, int decimals);
 // Whole numbers as plain decimal text.
 std::string FormatInt(std::int64_t value);
 
+// 0..99 with a leading zero: "07" (clock fields, dates in names).
+std::string TwoDigits(int value);
+
 // A field text read as a number the way the calculators read their inputs: digits only (blanks
 // around them allowed) as a signed 16-bit or 32-bit value, or a decimal (digits with at most one
 // point) as a double. Typed input is digits only; text that is not such a number, or a value beyond

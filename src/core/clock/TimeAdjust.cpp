@@ -1,21 +1,14 @@
 #include "core/clock/TimeAdjust.h"
 
-#include <cstdio>
 #include <utility>
 
+#include "core/app/Numeric.h"
 #include "core/clock/GameTime.h"
 #include "core/clock/TradeClock.h"
 
 namespace zicalc {
 
 namespace {
-
-std::string TwoDigits(int value)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", value);
-    return text;
-}
 
 std::string WithoutLeadingBlanks(const std::string& text)
 {

@@ -39,12 +39,17 @@ std::optional<ClockNotice> TradeClock::Open()
         StopDisabled();
         return Message(kMaintenanceMessage);
     }
-    calibrationPhase_ = read.calibration->phase;
-    calibrationSecondOfDay_ = read.calibration->SecondOfDay();
+    RunFrom(read.calibration->phase, read.calibration->SecondOfDay(), now);
+    return std::nullopt;
+}
+
+void TradeClock::RunFrom(int calibrationPhase, int calibrationSecondOfDay, const LocalMoment& now)
+{
+    calibrationPhase_ = calibrationPhase;
+    calibrationSecondOfDay_ = calibrationSecondOfDay;
     phase_ = ComputePhase(calibrationPhase_, calibrationSecondOfDay_, now.SecondsSinceMidnight());
     ShowPhase();
     Start();
-    return std::nullopt;
 }
 
 void TradeClock::Tick()
@@ -96,11 +101,7 @@ std::optional<ClockNotice> TradeClock::PressShichen(int index)
         notice.text += "\n" + saved.error;
         return notice;
     }
-    calibrationPhase_ = phase;
-    calibrationSecondOfDay_ = now.SecondsSinceMidnight();
-    phase_ = phase;
-    ShowPhase();
-    Start();
+    RunFrom(phase, now.SecondsSinceMidnight(), now);
     return std::nullopt;
 }
 
@@ -112,11 +113,7 @@ std::optional<ClockNotice> TradeClock::PressStart()
         return Message(kFirstRunMessage);
     }
     const LocalMoment now = clock_.Now();
-    calibrationPhase_ = read.calibration->phase;
-    calibrationSecondOfDay_ = read.calibration->SecondOfDay();
-    phase_ = ComputePhase(calibrationPhase_, calibrationSecondOfDay_, now.SecondsSinceMidnight());
-    ShowPhase();
-    Start();
+    RunFrom(read.calibration->phase, read.calibration->SecondOfDay(), now);
     return std::nullopt;
 }
 

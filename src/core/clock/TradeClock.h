@@ -81,6 +81,8 @@ public:
     int secondTicks() const { return secondTicks_; }
 
 private:
+    // Runs the clock from a calibration (the phase it set, at that second of the real day).
+    void RunFrom(int calibrationPhase, int calibrationSecondOfDay, const LocalMoment& now);
     void ShowPhase();
     void Start();
     void StopDisabled();

@@ -6,18 +6,12 @@
 #include <system_error>
 #include <tuple>
 
+#include "core/app/Numeric.h"
 #include "core/exam/QuestionFile.h"
 #include "core/exam/QuestionStore.h"
 
 namespace zicalc {
 namespace {
-
-std::string TwoDigits(int value)
-{
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d", value);
-    return buffer;
-}
 
 // The moment and number in a backup's name, when it is one of ours for this bank.
 std::optional<BankBackup> ParseBackupName(const std::filesystem::path& path, std::string_view stem,

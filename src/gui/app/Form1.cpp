@@ -57,10 +57,21 @@ constexpr std::array<const char16_t*, kCategoryCount> kCaptions{u"角色", u"帮
 constexpr std::array<const char16_t*, kCategoryCount> kFirstField{u"Text1(0)", u"Text5(0)", u"Text7(0)", u"Text13(0)",
                                                                   nullptr,     u"Text17",   u"Text24",   nullptr};
 
-// The page area kept for the largest page: fixed pixels plus font units (see reservePageArea).
+// The page area kept for the largest page: fixed pixels plus font units (see ReservedPageArea).
 constexpr QSize kReservedFixed(160, 222);
 constexpr int kReservedHalfEms = 77;
 constexpr int kReservedLines = 17;
+
+// The widest page (召唤兽) and the tallest (任务) in the font's own units plus the pixels that do
+// not grow with the font (frame edges, margins, fixed widths); measured at 9 and 12 points and
+// rounded up.
+QSpacerItem* ReservedPageArea(const QFont& font)
+{
+    const QFontMetrics fm(font);
+    const int em = fm.horizontalAdvance(QChar(0x6c49));  // 汉
+    return new QSpacerItem(kReservedFixed.width() + (kReservedHalfEms * em + 1) / 2,
+                           kReservedFixed.height() + kReservedLines * fm.lineSpacing());
+}
 
 }  // namespace
 
@@ -110,8 +121,7 @@ Form1::Form1(QWidget* parent)
     stack_ = new QGridLayout();
     pages_[0] = new CharacterPage(frame1_);
     stack_->addWidget(pages_[0], 0, 0);
-    stack_->addItem(new QSpacerItem(0, 0), 0, 0);
-    reservePageArea();
+    stack_->addItem(ReservedPageArea(font()), 0, 0);
     layout->addLayout(stack_, 1);
     currentCategory_ = 0;
     frame1_->installEventFilter(this);
@@ -122,19 +132,6 @@ Form1::Form1(QWidget* parent)
             lastActive_ = now->window();
         }
     });
-}
-
-void Form1::reservePageArea()
-{
-    // The widest page (召唤兽) and the tallest (任务) in the font's own units plus the pixels that
-    // do not grow with the font (frame edges, margins, fixed widths); measured at 9 and 12 points
-    // and rounded up.
-    const QFontMetrics fm(font());
-    const int em = fm.horizontalAdvance(QChar(0x6c49));  // 汉
-    const QSize area(kReservedFixed.width() + (kReservedHalfEms * em + 1) / 2,
-                     kReservedFixed.height() + kReservedLines * fm.lineSpacing());
-    static_cast<QSpacerItem*>(stack_->itemAt(1))->changeSize(area.width(), area.height());
-    stack_->invalidate();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)

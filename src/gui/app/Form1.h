@@ -57,7 +57,6 @@ protected:
 
 private:
     void buildTrayMenu();
-    void reservePageArea();
     void onCategory(int index);
     bool bankPageShown() const;
 

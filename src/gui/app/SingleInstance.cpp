@@ -20,6 +20,8 @@
 #include <functional>
 #include <utility>
 
+#include "core/app/Fd.h"
+
 namespace zicalc {
 
 namespace {
@@ -41,24 +43,6 @@ bool MakeAddress(const QByteArray& path, sockaddr_un& address)
     std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
     return true;
 }
-
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd()
-    {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
 
 // Waits for `events` on `fd` until the deadline; false on timeout or error.
 bool WaitFor(int fd, short events, const QDeadlineTimer& deadline)
@@ -141,7 +125,7 @@ bool AskPrimary(const QByteArray& path, const QByteArray& activationToken, const
         return false;
     }
     const Fd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
-    if (fd.get() < 0) {
+    if (!fd.valid()) {
         return false;
     }
     if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
@@ -237,7 +221,7 @@ bool SingleInstance::becomePrimary()
     // Even if listening fails, the lock keeps other starts out; they will time out and end.
     sockaddr_un address{};
     Fd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
-    if (!MakeAddress(path, address) || fd.get() < 0) {
+    if (!MakeAddress(path, address) || !fd.valid()) {
         std::fprintf(stderr, "zicalc: cannot listen on %s\n", path.constData());
         return true;
     }

@@ -94,7 +94,6 @@ void DcButton::paintEvent(QPaintEvent*)
     p.drawRoundedRect(QRectF(rect()).adjusted(frame, frame, -frame, -frame), 1, 1);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(isEnabled() ? QColor(Qt::black) : kDisabledText);
-    p.setFont(font());
     p.drawText(rect().adjusted(kBorder + horizontalPadding_, kBorder, -kBorder - horizontalPadding_, -kBorder),
                Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
