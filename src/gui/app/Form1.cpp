@@ -212,9 +212,8 @@ Form1::~Form1() = default;
 
 bool Form1::bankPageShown() const
 {
-    return pagesBuilt_ &&
-           ( !pages_[kMockExamPage]->isHidden() || !pages_[kAddQuestionPage]->isHidden() ||
-           !pages_[kModifyQuestionPage]->isHidden());
+    return pagesBuilt_ && (!pages_[kMockExamPage]->isHidden() || !pages_[kAddQuestionPage]->isHidden() ||
+                           !pages_[kModifyQuestionPage]->isHidden());
 }
 
 void Form1::onCategory(int index)

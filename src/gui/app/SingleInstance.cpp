@@ -142,12 +142,12 @@ bool AskPrimary(const QByteArray& path, const QByteArray& activationToken, const
     const QByteArray request = QByteArray(kActivate) + ' ' + activationToken + '\n';
     qsizetype sent = 0;
     while (sent < request.size()) {
-        const ssize_t n = ::send(fd.get(), request.constData() + sent, static_cast<std::size_t>(request.size() - sent),
-                                 MSG_NOSIGNAL);
+        const ssize_t n =
+            ::send(fd.get(), request.constData() + sent, static_cast<std::size_t>(request.size() - sent), MSG_NOSIGNAL);
         if (n > 0) {
             sent += n;
-        } else if (n < 0 && (errno == EINTR || ((errno == EAGAIN || errno == EWOULDBLOCK) &&
-                                                 WaitFor(fd.get(), POLLOUT, deadline)))) {
+        } else if (n < 0 && (errno == EINTR ||
+                             ((errno == EAGAIN || errno == EWOULDBLOCK) && WaitFor(fd.get(), POLLOUT, deadline)))) {
             continue;
         } else {
             return false;
@@ -249,7 +249,8 @@ void SingleInstance::onNewConnection()
             }
             return;  // none left (EAGAIN), or out of descriptors: the next start tries again
         }
-        new Request(fd, [this](const QByteArray& token) { emit activationRequested(token); }, this);
+        new Request(
+            fd, [this](const QByteArray& token) { emit activationRequested(token); }, this);
     }
 }
 

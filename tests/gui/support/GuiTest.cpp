@@ -133,7 +133,8 @@ QStringList AnswerWarnings(const std::function<void()>& action)
     QObject::connect(&answerer, &QTimer::timeout, [&messages] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible() ||
-            (modal->objectName() != QLatin1String("Form9") && modal->objectName() != QLatin1String("TitledMessageBox"))) {
+            (modal->objectName() != QLatin1String("Form9") &&
+             modal->objectName() != QLatin1String("TitledMessageBox"))) {
             return;
         }
         messages << Find<QLabel>(modal, QStringLiteral("Label1"))->text();
